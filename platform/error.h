@@ -20,11 +20,13 @@ inline constexpr std::uint32_t FinDeArchivo = 38;
 inline constexpr std::uint32_t DiscoLleno = 112;
 // A program that cannot be found to be run reports the same code as Windows does.
 inline constexpr std::uint32_t ProgramaNoEncontrado = ArchivoNoEncontrado;
-}  // namespace codigo
+} // namespace codigo
 
 // Codes for errno values without a Windows equivalent of their own.
 inline constexpr std::uint32_t BaseErrno = 0x20000000;
-inline constexpr std::uint32_t CodigoDeErrno(int numero) { return BaseErrno + static_cast<std::uint32_t>(numero); }
+inline constexpr std::uint32_t CodigoDeErrno(int numero) {
+    return BaseErrno + static_cast<std::uint32_t>(numero);
+}
 
 std::uint32_t UltimoError();
 void FijarUltimoError(std::uint32_t codigo);
@@ -36,4 +38,4 @@ void FijarUltimoErrorErrno(int numero);
 // the layer does not know.
 std::string TextoDeError(std::uint32_t codigo);
 
-}  // namespace plataforma
+} // namespace plataforma

@@ -51,9 +51,9 @@ Comparacion CompararNombresConMayusculas(std::string_view a, std::string_view b)
 // Tables of our own: ASCII classes (bytes 0x80 and above belong to none), independent of the
 // C library's locale.
 
-bool EsEspacio(unsigned char c);  // 0x09..0x0D and 0x20
-bool EsControl(unsigned char c);  // 0x00..0x1F and 0x7F
-bool EsDigito(unsigned char c);   // '0'..'9'
+bool EsEspacio(unsigned char c); // 0x09..0x0D and 0x20
+bool EsControl(unsigned char c); // 0x00..0x1F and 0x7F
+bool EsDigito(unsigned char c);  // '0'..'9'
 bool EsLetraAscii(unsigned char c);
 // Windows-1252 upper case (a..z, à..þ except ÷, š, œ, ž, ÿ).
 unsigned char AMayuscula(unsigned char c);
@@ -72,4 +72,4 @@ double LeerReal(const char* texto);
 // printf("%.*f") with a point whatever the locale.
 std::string FormatearReal(double valor, int decimales);
 
-}  // namespace plataforma
+} // namespace plataforma

@@ -1,0 +1,153 @@
+// The timetable model of one flow.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/lista.h"
+#include "model/marcos.h"
+#include "model/registros.h"
+
+// The document's general options (otros).
+struct BloqueOtros {
+    // restriccionesCD
+    std::uint8_t permitirAgregarProfesor;
+    std::uint8_t permitirAgregarDepartamento;
+    std::uint8_t permitirAgregarAsignatura;
+    std::uint8_t permitirCamDepProfesor;
+    std::uint8_t permitirCamDepAsignatura;
+    std::uint8_t permitirCamDuracion;
+    std::uint8_t permitirCamHorasReduccion;
+    std::int8_t cantidadDeProhibidos;
+    std::int8_t cantidadDePrefNo1;
+    std::int8_t cantidadDePrefNo2;
+    // funcionesAdicionales
+    std::uint8_t definirTutor;
+    std::uint8_t elegirGrupoTutor;
+    std::uint8_t hacerGuardias;
+    std::uint8_t cambiarAula;
+    std::uint8_t permitirDistAlt;
+    char texto[351]; // mensajesIntercambio/haciaDesideratas
+};
+
+inline constexpr int MAX_GUARDIAS_CELDA = 20;
+
+// One cell of the recess duty table: up to 20 (teacher, duty) pairs. Both references are list
+// nodes in either mode.
+struct CeldaGuardiasRecreo {
+    std::int32_t cuenta;
+    struct Par {
+        const void* profesor; // MCList<DHPROF>::Nodo
+        const void* guardia;  // MCList<DHGUAR>::Nodo
+    } pares[MAX_GUARDIAS_CELDA];
+};
+
+inline constexpr int NUM_CELDAS_GUARDIAS_RECREO = NUM_PERIODOS * NUM_MARCOS * 4 * NUM_DIAS;
+inline constexpr int MAX_FILAS_REJILLA = 2045;
+// Frame table: per frame, day and document slot index the lesson row (0..55), 70 + n for
+// recess n, or -1.
+inline constexpr int NUM_INDICES_TRAMO = 500;
+inline constexpr int TAMANO_TABLA_MARCOS = NUM_MARCOS * NUM_DIAS * NUM_INDICES_TRAMO;
+
+class CDatos {
+public:
+    explicit CDatos(int modo);
+    ~CDatos();
+    CDatos(const CDatos&) = delete;
+    CDatos& operator=(const CDatos&) = delete;
+
+    // ---- Lifecycle
+    void Inicializar(int modo);
+    void ReiniciarCabecera();
+    void IniciarMarcos();
+    void Vaciar();
+
+    // ---- Built-in records
+    void AnadirRegistrosPorDefecto();
+    void AnadirDepartamentoPorDefecto();
+    void AnadirProfesorPorDefecto();
+    void AnadirTareasPorDefecto();
+    void AnadirTareaLectiva(bool comoIndice);
+    void AnadirTareaGuardia(bool comoIndice);
+    void AnadirTareaReunion(bool comoIndice);
+
+    // ---- Subject-in-course pairs
+    void AnadirMatCur(MCList<DHMATE>::Nodo* materia, MCList<DHCURSO>::Nodo* curso,
+                      float numSesiones);
+    MCList<DHMATCUR>::Nodo* InsertarMatCurOrdenada(const DHMATCUR& par);
+
+    // ---- References by mode
+    // The reference to `nodo` as this model stores it: the node in mode 0, its index in mode 1
+    // (0 for a null node).
+    template <class T> Ref Referencia(const typename MCList<T>::Nodo* nodo) const {
+        if (modo == 0) return reinterpret_cast<Ref>(nodo);
+        return static_cast<Ref>(CalcularIndiceNodo(nodo));
+    }
+    // The node a reference designates in `lista`; null for none or an index out of range.
+    template <class T> typename MCList<T>::Nodo* Resolver(const MCList<T>& lista, Ref r) const {
+        if (modo == 0) return reinterpret_cast<typename MCList<T>::Nodo*>(r);
+        return lista.NodoEnIndice(static_cast<std::intptr_t>(r));
+    }
+    // The record a reference designates, or null.
+    template <class T> T* Registro(const MCList<T>& lista, Ref r) const {
+        auto* n = Resolver(lista, r);
+        return n != nullptr ? &n->dato : nullptr;
+    }
+    // References that hold a node in both modes (a teacher's department).
+    template <class T> static typename MCList<T>::Nodo* NodoDe(Ref r) {
+        return reinterpret_cast<typename MCList<T>::Nodo*>(r);
+    }
+    template <class T> static Ref RefDeNodo(const typename MCList<T>::Nodo* n) {
+        return reinterpret_cast<Ref>(n);
+    }
+
+    // ---- Placement grids
+    static int NumeroCelda(int d, int i, int r) { return d + NUM_DIAS * (i + NUM_INTERVALOS * r); }
+    // The entry placed in the cell of (period p, frame f, day d, interval i, row r), or null
+    // (also when the grid does not exist or the cell lies outside it).
+    ENTRADACOLOCACION* EntradaEnCelda(int p, int f, int d, int i, int r) const;
+    // Cross-frame occupancy.
+    bool ComprobarLibreEnOtrosMarcos(int p, int f, int r, int d, int i) const;
+    ENTRADACOLOCACION* BuscarOcupanteEnOtrosMarcos(int p, int f, int r, int d, int dt, int i) const;
+
+    // ---- Recess duty table
+    static int NumeroCeldaGuardias(int p, int f, int k, int d) {
+        return d + NUM_DIAS * (k + 4 * (f + NUM_MARCOS * p));
+    }
+    CeldaGuardiasRecreo& CeldaGuardias(int p, int f, int k, int d) {
+        return tablaGuardiasRecreo[NumeroCeldaGuardias(p, f, k, d)];
+    }
+
+    // ---- Members, in the model's order
+    DHMARCOS marcos;
+    std::unique_ptr<std::int32_t[]> tablaMarcos; // TAMANO_TABLA_MARCOS entries, or null
+    std::unique_ptr<CMarcosHorario> marcosHorario;
+    std::string notas;
+    MCList<Ref> gruposAlejados; // DHGRUP references
+    MCList<DHTIPO> tipos;
+    MCList<DHAULA> aulas;
+    MCList<DHGRUP> grupos;
+    MCList<DHCURSO> cursos;
+    MCList<DHMATCUR> matCur;
+    MCList<DHPROF> profesores;
+    MCList<DHMATE> materias;
+    MCList<DHSESI> sesiones;
+    MCList<DHREUN> reuniones;
+    MCList<DHGUAR> guardias;
+    MCList<DHTARE> tareas;
+    MCList<DHCOMP> complementarias;
+    MCList<DHDEPT> departamentos;
+    BloqueOtros otros{};
+    MCList<DHOPTATIVAS> optativas;
+    std::string extensiones;
+    // Placement grids [period][frame]: filasRejilla rows x 56 intervals x 6 days cells; a cell
+    // holds the entry's index + 1, or 0 when empty. An empty vector is a grid that was not built.
+    int filasRejilla = 0;
+    std::vector<std::uint32_t> rejillas[NUM_PERIODOS][NUM_MARCOS];
+    CeldaGuardiasRecreo tablaGuardiasRecreo[NUM_CELDAS_GUARDIAS_RECREO];
+    std::vector<ENTRADACOLOCACION> entradas; // the placement entries
+    MCList<DHCLAVIMPOR> clavesImportadas;
+    int modo = 0;
+};
