@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/datos.h"
+
+namespace {
+
+// The set-up sequence of both flows.
+std::unique_ptr<CDatos> NuevoModelo(int modo) {
+    auto d = std::make_unique<CDatos>(modo);
+    d->ReiniciarCabecera();
+    d->IniciarMarcos();
+    d->AnadirRegistrosPorDefecto();
+    return d;
+}
+
+template <class T> std::vector<std::string> Nombres(const MCList<T>& l) {
+    std::vector<std::string> v;
+    for (const T& r : l)
+        v.emplace_back(r.nombre);
+    return v;
+}
+
+TEST(CDatos, StateAfterTheFlowsSetUp) {
+    for (int modo : {0, 1}) {
+        auto d = NuevoModelo(modo);
+        EXPECT_EQ(d->modo, modo);
+        EXPECT_EQ(Nombres(d->aulas), std::vector<std::string>{"<cualquiera>"});
+        EXPECT_EQ(Nombres(d->tipos), (std::vector<std::string>{"< no >", "<general>"}));
+        EXPECT_EQ(Nombres(d->departamentos), std::vector<std::string>{"<ninguno>"});
+        EXPECT_EQ(Nombres(d->profesores), std::vector<std::string>{"       __     "});
+        EXPECT_EQ(Nombres(d->cursos), std::vector<std::string>{"       __     "});
+        EXPECT_EQ(Nombres(d->tareas), (std::vector<std::string>{"LEC", "G", "RDP"}));
+        EXPECT_TRUE(d->grupos.Vacia() && d->materias.Vacia() && d->sesiones.Vacia());
+        EXPECT_TRUE(d->reuniones.Vacia() && d->guardias.Vacia() && d->complementarias.Vacia());
+        EXPECT_TRUE(d->matCur.Vacia() && d->optativas.Vacia() && d->gruposAlejados.Vacia());
+
+        EXPECT_EQ(d->marcos.numPeriodos, 1);
+        EXPECT_EQ(d->marcos.numMarcos, 1);
+        EXPECT_EQ(d->marcos.bloques[0][0].numLectivos, 2);
+        EXPECT_EQ(d->filasRejilla, 0);
+        EXPECT_TRUE(d->entradas.empty());
+        EXPECT_EQ(d->tablaMarcos, nullptr);
+        for (const auto& celda : d->tablaGuardiasRecreo)
+            ASSERT_EQ(celda.cuenta, 0);
+
+        const BloqueOtros& o = d->otros;
+        EXPECT_EQ(o.permitirAgregarProfesor, 1);
+        EXPECT_EQ(o.permitirAgregarDepartamento + o.permitirAgregarAsignatura +
+                      o.permitirCamDepProfesor + o.permitirCamDepAsignatura + o.permitirCamDuracion,
+                  0);
+        EXPECT_EQ(o.permitirCamHorasReduccion, 1);
+        EXPECT_EQ(o.cantidadDeProhibidos, 0);
+        EXPECT_EQ(o.cantidadDePrefNo1, 5);
+        EXPECT_EQ(o.cantidadDePrefNo2, 5);
+        EXPECT_EQ(o.definirTutor + o.elegirGrupoTutor + o.hacerGuardias + o.cambiarAula +
+                      o.permitirDistAlt,
+                  5);
+        EXPECT_EQ(std::string(o.texto), "");
+    }
+}
+
+TEST(CDatos, BuiltInRecordsCarryTheirFields) {
+    auto d = NuevoModelo(0);
+    const DHAULA& aula = d->aulas.Cabeza()->dato;
+    EXPECT_EQ(aula.plantilla[5][3].celdas[55], 3906); // all cells 1
+    const DHTARE& lec = d->tareas.Cabeza()->dato;
+    EXPECT_EQ(std::string(lec.nombreCompleto), "Docencia directa con alumnos");
+    EXPECT_EQ(std::string(lec.claveDeExportacion), "LEC");
+    EXPECT_EQ(lec.plantilla[0][0].celdas[0], 11718); // all cells 3
+    EXPECT_EQ(std::string(d->tareas.NodoEnIndice(2)->dato.nombreCompleto),
+              "Reuni\xF3n de departamento");
+    const DHPROF& p = d->profesores.Cabeza()->dato;
+    EXPECT_EQ(std::string(p.abreviatura), "       __     ");
+    EXPECT_EQ(CDatos::NodoDe<DHDEPT>(p.departamento), d->departamentos.Cabeza());
+    EXPECT_EQ(std::memcmp(&p.opciones, &d->marcos.valorInicialProfesores, sizeof p.opciones), 0);
+    EXPECT_EQ(std::string(d->cursos.Cabeza()->dato.nombreCompleto), "       __     ");
+}
+
+TEST(CDatos, DefaultTaskLinksAreNodesInMode0AndIndicesInMode1) {
+    auto d0 = NuevoModelo(0);
+    EXPECT_EQ(CDatos::NodoDe<DHTARE>(d0->marcos.lectivaPorDefecto), d0->tareas.NodoEnIndice(0));
+    EXPECT_EQ(CDatos::NodoDe<DHTARE>(d0->marcos.guardiaPorDefecto), d0->tareas.NodoEnIndice(1));
+    EXPECT_EQ(CDatos::NodoDe<DHTARE>(d0->marcos.reunionPorDefecto), d0->tareas.NodoEnIndice(2));
+
+    auto d1 = NuevoModelo(1);
+    EXPECT_EQ(d1->marcos.lectivaPorDefecto, 0u);
+    EXPECT_EQ(d1->marcos.guardiaPorDefecto, 1u);
+    EXPECT_EQ(d1->marcos.reunionPorDefecto, 2u);
+    // Find-or-create finds the built-in task: nothing is added.
+    d1->AnadirTareaReunion(true);
+    d1->AnadirTareaLectiva(true);
+    EXPECT_EQ(d1->marcos.reunionPorDefecto, 2u);
+    EXPECT_EQ(d1->marcos.lectivaPorDefecto, 0u);
+    EXPECT_EQ(d1->tareas.Cuenta(), 3);
+    // After an empty task list the tasks are created again.
+    d1->tareas.Vaciar();
+    d1->AnadirTareaGuardia(true);
+    d1->AnadirTareaLectiva(true);
+    EXPECT_EQ(Nombres(d1->tareas), (std::vector<std::string>{"G", "LEC"}));
+    EXPECT_EQ(d1->marcos.lectivaPorDefecto, 1u);
+}
+
+TEST(CDatos, ReferencesByMode) {
+    auto d0 = NuevoModelo(0);
+    auto d1 = NuevoModelo(1);
+    for (auto* d : {d0.get(), d1.get()}) {
+        auto* rdp = d->tareas.NodoEnIndice(2);
+        const Ref r = d->Referencia<DHTARE>(rdp);
+        EXPECT_EQ(d->Resolver(d->tareas, r), rdp);
+        EXPECT_EQ(std::string(d->Registro(d->tareas, r)->nombre), "RDP");
+    }
+    EXPECT_EQ(d1->Referencia<DHTARE>(d1->tareas.NodoEnIndice(2)), 2u);
+    EXPECT_EQ(d1->Referencia<DHTARE>(nullptr), 0u);  // missing -> index 0
+    EXPECT_EQ(d1->Resolver(d1->tareas, 3), nullptr); // out of range -> none
+    EXPECT_EQ(d0->Resolver(d0->tareas, 0), nullptr);
+}
+
+MCList<DHMATE>::Nodo* Materia(CDatos& d, const char* nombre) {
+    auto* n = d.materias.AnadirAlFinal();
+    CopiarTexto(n->dato.nombre, nombre);
+    return n;
+}
+MCList<DHCURSO>::Nodo* Curso(CDatos& d, const char* nombre) {
+    auto* n = d.cursos.AnadirAlFinal();
+    CopiarTexto(n->dato.nombre, nombre);
+    return n;
+}
+
+TEST(CDatos, AnadirMatCurBoundsAndDuplicates) {
+    auto d = NuevoModelo(1);
+    auto* m = Materia(*d, "LEN");
+    auto* c1 = Curso(*d, "1A");
+    auto* c2 = Curso(*d, "1B");
+    auto* c3 = Curso(*d, "1C");
+    auto* c4 = Curso(*d, "1D");
+    d->AnadirMatCur(m, c1, 0.5f);
+    d->AnadirMatCur(m, c2, 25.0f);
+    d->AnadirMatCur(m, c3, 25.5f);
+    d->AnadirMatCur(m, c4, 3.0f);
+    d->AnadirMatCur(m, c4, 7.0f); // the same pair: nothing added
+    ASSERT_EQ(d->matCur.Cuenta(), 4);
+    std::vector<float> v;
+    for (const DHMATCUR& p : d->matCur)
+        v.push_back(p.numSesiones);
+    EXPECT_EQ(v, (std::vector<float>{1.0f, 25.0f, 1.0f, 3.0f}));
+    // Mode 1 stores indices, in arrival order.
+    EXPECT_EQ(d->matCur.Cabeza()->dato.materia, 0u);
+    EXPECT_EQ(d->matCur.Cabeza()->dato.curso, 1u);
+    EXPECT_EQ(d->matCur.Cola()->dato.curso, 4u);
+}
+
+TEST(CDatos, MatCurOrderedBySubjectThenCourseInMode0) {
+    auto d = NuevoModelo(0);
+    auto* len = Materia(*d, "LEN");
+    auto* cas = Materia(*d, "CAS");
+    auto* ing = Materia(*d, "ING");
+    auto* a = Curso(*d, "1 ESO A");
+    auto* b = Curso(*d, "1 ESO B");
+    d->AnadirMatCur(len, a, 4);
+    d->AnadirMatCur(cas, b, 3);
+    d->AnadirMatCur(ing, a, 26);
+    d->AnadirMatCur(cas, a, 5);
+    d->AnadirMatCur(cas, a, 9); // duplicate
+    std::vector<std::string> v;
+    for (const DHMATCUR& p : d->matCur)
+        v.push_back(std::string(CDatos::NodoDe<DHMATE>(p.materia)->dato.nombre) + "/" +
+                    CDatos::NodoDe<DHCURSO>(p.curso)->dato.nombre + "/" +
+                    std::to_string(static_cast<int>(p.numSesiones)));
+    EXPECT_EQ(v, (std::vector<std::string>{"CAS/1 ESO A/5", "CAS/1 ESO B/3", "ING/1 ESO A/1",
+                                           "LEN/1 ESO A/4"}));
+    // A pair equal in both names goes before the existing one.
+    DHMATCUR igual{};
+    igual.materia = CDatos::RefDeNodo<DHMATE>(cas);
+    igual.curso = CDatos::RefDeNodo<DHCURSO>(a);
+    igual.numSesiones = 2;
+    auto* nuevo = d->InsertarMatCurOrdenada(igual);
+    EXPECT_EQ(nuevo, d->matCur.Cabeza());
+    EXPECT_EQ(nuevo->dato.numSesiones, 2.0f);
+}
+
+TEST(CDatos, VaciarKeepsTimeSlotsAndTheRecessTableIsCleared) {
+    auto d = NuevoModelo(1);
+    DHCLAVIMPOR c{};
+    c.indice = 3;
+    d->clavesImportadas.AnadirAlFinal(c);
+    d->CeldaGuardias(1, 2, 3, 4).cuenta = 1;
+    d->notas = "notas";
+    d->extensiones = "<x/>";
+    d->Vaciar();
+    EXPECT_EQ(d->clavesImportadas.Cuenta(), 1);
+    EXPECT_EQ(d->notas, "notas");
+    EXPECT_EQ(d->extensiones, "");
+    EXPECT_TRUE(d->profesores.Vacia() && d->tareas.Vacia() && d->tipos.Vacia());
+    EXPECT_EQ(d->tablaGuardiasRecreo[CDatos::NumeroCeldaGuardias(1, 2, 3, 4)].cuenta, 0);
+    EXPECT_EQ(CDatos::NumeroCeldaGuardias(1, 2, 3, 4), 4 + 6 * (3 + 4 * (2 + 4 * 1)));
+}
+
+TEST(CDatos, OccupancyQueriesOnMissingGridsFindNothing) {
+    auto d = NuevoModelo(1);
+    d->marcos.numMarcos = 2;
+    d->marcos.bloques[1][0] = d->marcos.bloques[0][0];
+    d->marcosHorario->Recalcular();
+    d->filasRejilla = 3; // rows without grids (the table could not be built)
+    EXPECT_EQ(d->EntradaEnCelda(0, 1, 0, 0, 0), nullptr);
+    EXPECT_TRUE(d->ComprobarLibreEnOtrosMarcos(0, 0, 0, 0, 0));
+
+    // A grid with an entry in frame B is found from frame A through the overlap list.
+    d->entradas.resize(1);
+    d->entradas[0].profesor = 7;
+    d->rejillas[0][1].assign(static_cast<std::size_t>(3 * 56 * 6), 0);
+    d->rejillas[0][1][CDatos::NumeroCelda(2, 0, 1)] = 1;
+    EXPECT_EQ(d->BuscarOcupanteEnOtrosMarcos(0, 0, 1, 2, 0, 0), &d->entradas[0]);
+    EXPECT_FALSE(d->ComprobarLibreEnOtrosMarcos(0, 0, 1, 2, 0));
+    EXPECT_TRUE(d->ComprobarLibreEnOtrosMarcos(0, 0, 0, 2, 0));
+    EXPECT_EQ(d->EntradaEnCelda(0, 1, 2, 0, 3), nullptr); // row outside the grid
+    EXPECT_EQ(d->EntradaEnCelda(6, 1, 2, 0, 1), nullptr); // period outside the grids
+}
+
+TEST(CDatos, DestroyingAModelWithoutGridsIsClean) {
+    auto d = std::make_unique<CDatos>(0);
+    d.reset();
+    SUCCEED();
+}
+
+} // namespace
