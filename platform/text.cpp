@@ -84,10 +84,30 @@ std::unique_ptr<icu::Collator> CrearColador(bool conMayusculas) {
 Comparacion Comparar(const icu::Collator* colador, std::string_view a, std::string_view b) {
     constexpr std::size_t maximo = std::numeric_limits<int32_t>::max();
     if (!colador || a.size() > maximo || b.size() > maximo) return Comparacion::Menor;
-    const std::u16string ua = AnsiAUtf16(a), ub = AnsiAUtf16(b);
+    // Names are short: decode them into buffers on the stack, not on the heap.
+    const Tablas& t = LasTablas();
+    constexpr std::size_t corto = 256;
+    char16_t ba[corto], bb[corto];
+    std::u16string la, lb;
+    const char16_t* pa = ba;
+    const char16_t* pb = bb;
+    if (a.size() <= corto) {
+        for (std::size_t i = 0; i < a.size(); ++i)
+            ba[i] = t.ansi[static_cast<unsigned char>(a[i])];
+    } else {
+        la = AnsiAUtf16(a);
+        pa = la.data();
+    }
+    if (b.size() <= corto) {
+        for (std::size_t i = 0; i < b.size(); ++i)
+            bb[i] = t.ansi[static_cast<unsigned char>(b[i])];
+    } else {
+        lb = AnsiAUtf16(b);
+        pb = lb.data();
+    }
     UErrorCode estado = U_ZERO_ERROR;
-    const UCollationResult r = colador->compare(ua.data(), static_cast<int32_t>(ua.size()),
-                                                ub.data(), static_cast<int32_t>(ub.size()), estado);
+    const UCollationResult r = colador->compare(pa, static_cast<int32_t>(a.size()), pb,
+                                                static_cast<int32_t>(b.size()), estado);
     if (U_FAILURE(estado) || r == UCOL_LESS) return Comparacion::Menor;
     return r == UCOL_EQUAL ? Comparacion::Igual : Comparacion::Mayor;
 }
