@@ -16,7 +16,7 @@ int Ejecutar(const std::filesystem::path& p) {
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(datos.data()), datos.size());
     return 1;
 }
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     int n = 0;

@@ -81,9 +81,11 @@ inline const char* Cadena(int id) {
         return "El profesor %s es tutor de %s sin que le imparta otra asignatura";
     case IDS_TUTOR_NO_CORRESPONDE:
         return "No se corresponde el tutor asignado en la lista de grupos de alumnos %s con el "
-               "asignado a la sesi\xF3n de tutor\xED" "a";
+               "asignado a la sesi\xF3n de tutor\xED"
+               "a";
     case IDS_VARIAS_TUTORIAS:
-        return "El profesor %s tiene m\xE1s de una tutor\xED" "a asignada.";
+        return "El profesor %s tiene m\xE1s de una tutor\xED"
+               "a asignada.";
     case IDS_AVISO:
         return "Aviso";
     case IDS_INFORMACION:
@@ -112,7 +114,8 @@ inline const char* Cadena(int id) {
     case IDS_RECREO:
         return "recreo";
     case IDS_MEDIODIA:
-        return "mediod\xED" "a";
+        return "mediod\xED"
+               "a";
     default:
         return "";
     }
