@@ -112,6 +112,49 @@ public:
     bool ComprobarLibreEnOtrosMarcos(int p, int f, int r, int d, int i) const;
     ENTRADACOLOCACION* BuscarOcupanteEnOtrosMarcos(int p, int f, int r, int d, int dt, int i) const;
 
+    // ---- Session relations (relaciones.cpp)
+    // Admission checks, run before a relation between two main sessions is stored on both:
+    // true when it may be added (they add nothing). `refA` and `refB` are the references of
+    // `recA` and `recB` as this model stores them.
+    bool ComprobarEnDistintoDia(const DHSESI& recA, const DHSESI& recB, Ref refA, Ref refB) const;
+    bool ComprobarPrevioPosterior(const DHSESI& recA, const DHSESI& recB, Ref refA, Ref refB) const;
+    bool ComprobarSeparacion(const DHSESI& recA, const DHSESI& recB, Ref refA, Ref refB, int extra,
+                             bool sinComprobarDias) const;
+    // Two related sessions may not together have more sessions in a week than there are days
+    // (plus `extra`, which may be negative), in any period they share.
+    bool ComprobarNumeroDias(const DHSESI& recA, const DHSESI& recB, int extra) const;
+    // Removal of every entry equal to `ref` from one array of `sesion`, keeping the order of the
+    // others and zeroing the freed slots; true when at least one entry was removed.
+    bool QuitarEnDistintoDia(MCList<DHSESI>::Nodo* sesion, Ref ref); // also clears enDiasSeguidos
+    bool QuitarNoConsecutiva(MCList<DHSESI>::Nodo* sesion, Ref ref);
+    bool QuitarNoCoincidente(MCList<DHSESI>::Nodo* sesion, Ref ref);
+    bool QuitarPrevioPosterior(MCList<DHSESI>::Nodo* sesion, Ref ref);
+    bool QuitarSeparacion(MCList<DHSESI>::Nodo* sesion, Ref ref);
+    // The 1-based number of the first optional-subject block that holds the session `ref`, with
+    // the block's maxSolapadas and the entry's solapable flag; 0 (outputs untouched) when none.
+    int BuscarOptativaDeSesion(Ref ref, int& maxSolapadas, int& solapable) const;
+    // The first recess duty (enRecreos exactly 1) of frame `marco`, or null.
+    MCList<DHGUAR>::Nodo* BuscarGuardiaRecreo(int marco) const;
+
+    // ---- Teacher workload of older documents (carga.cpp)
+    // With bit OPCION_ACTUALIZAR_PROFESORES of `opciones`: every teacher but the placeholder
+    // whose estimated daily maximum is exactly 6 gets valorMaximasHorasCalculado 1.
+    void ActualizarProfesores(std::uint32_t opciones);
+    // Estimated weekly busy intervals of a teacher (the return value) and its daily minimum,
+    // maximum and number of working days.
+    int CalcularPermanenciaProfesor(const DHPROF& profesor, const MCList<DHPROF>::Nodo* nodo,
+                                    int& minimo, int& maximo, int& dias, int tipoDePeriodo,
+                                    int cantidadDeDias) const;
+    // Busy counts of the teacher at `profesor` in the first period; `marco` -1 counts every frame.
+    int ContarTramosSesiones(const MCList<DHPROF>::Nodo* profesor, int marco) const;
+    int ContarTramosReuniones(const MCList<DHPROF>::Nodo* profesor, int marco) const;
+    int ContarTramosComplementarias(const MCList<DHPROF>::Nodo* profesor, int marco) const;
+    int ContarTramosGuardias(const MCList<DHPROF>::Nodo* profesor, int marco, bool enRecreos) const;
+    // Days among the first `dias` on which the teacher has no free interval, or fewer than
+    // `umbral`, in the frames f with porMarco[f] > 0.
+    int ContarDiasDisponibles(int dias, int umbral, const DHPROF& profesor,
+                              const int porMarco[NUM_MARCOS]) const;
+
     // ---- Recess duty table
     static int NumeroCeldaGuardias(int p, int f, int k, int d) {
         return d + NUM_DIAS * (k + 4 * (f + NUM_MARCOS * p));
