@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "model/lista.h"
@@ -102,6 +103,19 @@ public:
     template <class T> static Ref RefDeNodo(const typename MCList<T>::Nodo* n) {
         return reinterpret_cast<Ref>(n);
     }
+
+    // ---- grupoMateria names of the sessions
+    // Gives every session that stands on its own a unique grupoMateria name and every record
+    // without a kind the kind 'N'. Run by the document writer before it writes anything.
+    void NombrarGruposMateria();
+    // Names one session: `siguiente` is the node after it in the session list (or null) and
+    // `usados` the names already given.
+    void NombrarGrupoMateria(DHSESI& sesion, const MCList<DHSESI>::Nodo* siguiente,
+                             std::unordered_set<std::string>& usados) const;
+    // "subject/group", then "/group" of every following 'M' record up to the first record that
+    // is neither 'M' nor 'P'. A missing subject or group counts as an empty name.
+    std::string ComponerNombreGrupoMateria(const DHSESI& sesion,
+                                           const MCList<DHSESI>::Nodo* siguiente) const;
 
     // ---- Placement grids
     static int NumeroCelda(int d, int i, int r) { return d + NUM_DIAS * (i + NUM_INTERVALOS * r); }

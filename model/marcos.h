@@ -41,7 +41,11 @@ struct ParSolape {
     std::uint8_t indice;
 };
 
-// Criteria weights, in the order of the document's criteria elements.
+// Criteria weights. pesos in this order: enGrupos, enProfesores, enMateriasYTareas,
+// enSesionesLectivas, huecosEnGrupos, huecosEnProfesores, enDiasConsecutivos, enHorasExtremas,
+// coincidanPorLaTarde, enAulaNoPreferente, horasExcluyentes, masClasesEnUnDiaQueEnOtro,
+// horasDeClaseSeguidas, masPermanencia, seguidoConElMismoGrupo, guardiasEnExtremos (the
+// document writes them in another order).
 struct Criterios {
     std::uint8_t pesos[16];
     std::uint8_t optativaSolapadaCoincidan;  // optativaSolapada low, coincidanALaMismaHora high

@@ -82,6 +82,11 @@ bool Cerrar(int fd) {
     return true;
 }
 
+bool EsArchivoRegular(int fd) {
+    struct stat st;
+    return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+}
+
 bool ExisteArchivo(const char* ruta) {
     struct stat st;
     return ruta != nullptr && ::stat(ruta, &st) == 0;

@@ -26,6 +26,9 @@ bool EscribirTodo(int fd, const void* datos, std::size_t tamano);
 // Closes the descriptor. False on failure (a write that the close reports as lost).
 bool Cerrar(int fd);
 
+// True when the descriptor designates a regular file (not a device, pipe or socket).
+bool EsArchivoRegular(int fd);
+
 bool ExisteArchivo(const char* ruta);
 // Removes a file; false when it could not be removed.
 bool BorrarArchivo(const char* ruta);

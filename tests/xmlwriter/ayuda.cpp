@@ -1,0 +1,102 @@
+#include "ayuda.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <expat.h>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <unistd.h>
+
+#include "xmlwriter/exportador.h"
+
+namespace prueba {
+
+std::unique_ptr<CDatos> ModeloImportacion() {
+    auto d = std::make_unique<CDatos>(0);
+    d->ReiniciarCabecera();
+    d->IniciarMarcos();
+    d->AnadirRegistrosPorDefecto();
+    d->marcos.perfil = 0;
+    return d;
+}
+
+std::string RutaTemporal(const std::string& nombre) {
+    return ::testing::TempDir() + "xmlwriter_" + nombre + "_" + std::to_string(::getpid());
+}
+
+std::string LeerArchivo(const std::string& ruta) {
+    std::ifstream f(ruta, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+std::string Exportar(CDatos& d, int periodo) {
+    const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string ruta =
+        RutaTemporal(std::string(t->test_suite_name()) + "_" + t->name() + ".xml");
+    CExportadorXML x(&d);
+    EXPECT_EQ(x.ExportarXML(ruta.c_str(), nullptr, periodo), 1);
+    std::string doc = LeerArchivo(ruta);
+    EXPECT_EQ(doc, x.Documento());
+    std::remove(ruta.c_str());
+    return doc;
+}
+
+std::string ErrorDeFormato(const std::string& documento) {
+    XML_Parser p = XML_ParserCreate(nullptr);
+    const XML_Status s =
+        XML_Parse(p, documento.data(), static_cast<int>(documento.size()), XML_TRUE);
+    std::string error;
+    if (s != XML_STATUS_OK) {
+        std::ostringstream o;
+        o << "expat error " << XML_GetErrorCode(p) << " at line " << XML_GetCurrentLineNumber(p);
+        error = o.str();
+    }
+    XML_ParserFree(p);
+    return error;
+}
+
+std::vector<std::string> Lineas(const std::string& texto) {
+    std::vector<std::string> v;
+    std::size_t i = 0;
+    while (i < texto.size()) {
+        std::size_t j = texto.find('\n', i);
+        if (j == std::string::npos) j = texto.size();
+        v.push_back(texto.substr(i, j - i));
+        i = j + 1;
+    }
+    return v;
+}
+
+std::string Bloque(const std::string& documento, const std::string& apertura,
+                   const std::string& cierre) {
+    std::string r;
+    bool dentro = false;
+    for (const std::string& l : Lineas(documento)) {
+        if (!dentro) {
+            if (l != apertura) continue;
+            dentro = true;
+            r = l + '\n';
+            continue;
+        }
+        r += l + '\n';
+        if (l == cierre) return r;
+    }
+    return "";
+}
+
+void LlenarMapa(MapaEmpaquetado& mapa, int valor) {
+    MapaDisponibilidad m;
+    std::memset(&m, valor, sizeof m);
+    EmpaquetarMapa(mapa, m);
+}
+
+void FijarCelda(MapaEmpaquetado& mapa, int d, int i, int valor) {
+    MapaDisponibilidad m;
+    DesempaquetarMapa(mapa, m);
+    m.celdas[d][i] = static_cast<std::int8_t>(valor);
+    EmpaquetarMapa(mapa, m);
+}
+
+} // namespace prueba
