@@ -10,7 +10,6 @@
 
 namespace {
 
-using prueba::Bloque;
 using prueba::Exportar;
 using prueba::ModeloImportacion;
 
