@@ -12,7 +12,6 @@
 namespace {
 
 constexpr char kLetrasDias[] = "LMXJVS";
-constexpr int kMaxClave = 20;
 constexpr std::uint8_t kFinCadena = 0xFF;
 constexpr std::uint8_t kCadenaSimultanea = 2;
 constexpr std::uint8_t kActividadSesion = 0;
