@@ -31,6 +31,7 @@ int CExportadorXML::ExportarXML(const char* ruta, const char* /*sinUso*/, int pe
 void CExportadorXML::ComponerDocumento() {
     CDatos& d = *m_pDatos;
     d.NombrarGruposMateria();
+    m_posicionSesion.clear();
     m_nDias = d.marcos.sabado != 0 ? 6 : 5;
     // Tramos that the frames section does not write keep -1, and every reader of these tables
     // leaves such cells out.

@@ -10,12 +10,21 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 
 #include "model/datos.h"
+#include "xmlwriter/mapa_claves.h"
 
 // A record's text field as a view: up to its NUL, never past the field.
 template <std::size_t N> std::string_view TextoCampo(const char (&campo)[N]) {
     return std::string_view(campo, strnlen(campo, N));
+}
+
+// A simultaneous session: an 'S' record that is not a further room. It is written as a session
+// of its own and belongs to the simultaneous block of its main record.
+inline bool EsSimultanea(const DHSESI& s) {
+    return s.tipo == SESION_SIMULTANEA && s.aulaAdicional == 0;
 }
 
 class CExportadorXML {
@@ -107,8 +116,30 @@ public:
     void EscribirDistribucionSemanal(const DHSESI& principal, double duracion);
     void EscribirDistribucionPeriodica(const DHSESI& principal, double duracion);
     void EscribirOpcionesSesion(const OpcionesSesion& opciones);
-    // Relation lists after a session's body.
+    // Relation lists after a session's body. Room companions listed in otrasAulas get their
+    // running number in origenAula.
     void EscribirRelacionesSesion(MCList<DHSESI>::Nodo* nodo, MCList<DHSESI>::Nodo* principal);
+    // The id of the consecutive block of main record X, or -1 when it has none.
+    int BuscarBloqueConsecutivas(const MCList<DHSESI>::Nodo* x);
+
+    // ---- Session blocks and optional subjects
+    // `siguiente` is the first record after the main record `principal`.
+    void EscribirBloqueSimultaneas(const MCList<DHSESI>::Nodo* principal, int id,
+                                   const MCList<DHSESI>::Nodo* siguiente);
+    void EscribirBloqueConsecutivas(const MCList<DHSESI>::Nodo* x, int id);
+    void EscribirOptativa(const DHOPTATIVAS& bloque);
+
+    // ---- Meetings, duties and complementary activities
+    void EscribirReunion(const DHREUN& reunion);
+    void EscribirDistribucionReunion(const DHREUN& reunion, int n, bool doble);
+    void EscribirGuardia(const DHGUAR& guardia);
+    // The cells of frame f whose count differs from `cantidad`.
+    void EscribirCantidadPorTramo(const std::int8_t cantidades[NUM_DIAS][NUM_INTERVALOS], int f,
+                                  int cantidad, bool recreos);
+    // `k` is the activity's running number among the written ones.
+    void EscribirComplementaria(int k, const DHCOMP& actividad);
+    void EscribirDistribucionComplementaria(const DHCOMP& actividad);
+    void EscribirDistribucionSemanalComplementaria(const DHCOMP& actividad);
 
 private:
     // ---- Shared rules
@@ -139,6 +170,48 @@ private:
         if (n == nullptr || (primeroEsNinguno && n == lista.Cabeza())) return std::nullopt;
         return TextoCampo(n->dato.nombre);
     }
+    // enPeriodos with one refPeriodo line per period the record belongs to.
+    void EscribirEnPeriodos(const std::uint8_t periodos[NUM_PERIODOS]);
+    // The 0-based place of a record in the session list (its id in the document); -1 for a
+    // null node or one that is not in the list.
+    int PosicionSesion(const MCList<DHSESI>::Nodo* nodo);
+
+    // ---- Companion lists of a written session W, gathered from its companion run.
+    struct MateriaGrupo {
+        std::string materia;
+        std::string grupo;
+        std::string tarea; // the task attribute, or empty
+        int alumnos;
+    };
+    struct GrupoCompanero {
+        std::string tarea;
+        int alumnos;
+    };
+    struct AulaCompanera {
+        std::string conjunto;
+        std::string tarea;
+        std::string aula;
+    };
+    // Keyed by the (subject, group) pair, placed by the two names joined.
+    using MapaMateriasGrupos = MapaClaves<std::pair<std::string, std::string>, MateriaGrupo>;
+    using MapaGrupos = MapaClaves<std::string, GrupoCompanero>;
+    using MapaAtributos = MapaClaves<std::string, std::string>; // name -> task attribute
+    using MapaAulas = MapaClaves<int, AulaCompanera>;
+    void BuscarOtrasMateriasGrupos(MapaMateriasGrupos& mapa, const MCList<DHSESI>::Nodo* w);
+    void BuscarOtrosGrupos(MapaGrupos& mapa, const MCList<DHSESI>::Nodo* w);
+    void BuscarOtrosProfesores(MapaAtributos& mapa, const MCList<DHSESI>::Nodo* w);
+    void BuscarOtrasMaterias(MapaAtributos& mapa, const MCList<DHSESI>::Nodo* w);
+    void BuscarOtrasAulas(MapaAulas& mapa, MCList<DHSESI>::Nodo* w);
+    // The task attribute of run record K: K's task when it differs from W's, else empty.
+    std::string AtributoTarea(const DHSESI& k, const DHSESI& w);
+    void EscribirEnDistintoDia(const DHSESI& principal);
+    void EscribirNoConsecutivas(const DHSESI& principal);
+    void EscribirNoCoincidentes(const DHSESI& principal);
+    // The sesion lines of the linked sessions that share a period with the main record.
+    void EscribirSesionesEnlazadas(const DHSESI& principal, const Ref* enlaces, int cuenta);
+    void EscribirPosteriorA(const DHSESI& principal);
+    void EscribirSeparacion(const DHSESI& principal, int tipo);
+
     void ComponerDocumento();
     int GuardarDocumento(const char* ruta) const;
 
@@ -150,4 +223,5 @@ private:
     int m_nIndiceRecreo[NUM_MARCOS][NUM_DIAS][MAX_RECREOS];
     char m_szAtributoTarea[200] = {};
     int m_nDias = 5;
+    std::unordered_map<const MCList<DHSESI>::Nodo*, int> m_posicionSesion;
 };

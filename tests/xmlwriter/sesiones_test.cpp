@@ -82,8 +82,10 @@ TEST(Sesiones, CompanionsAreWrittenWithTheirSessionAndSimultaneousOnesOnTheirOwn
                                         "\t\t\t<grupo numeroAlumnos=\"25\">1B</grupo>\n") +
                                 distribucion + kCuerpoComun +
                                 "\t\t\t<grupoMateria tipo=\"N\">MAT/1B</grupoMateria>\n"));
-    // Nothing else: two sessions of 33 and 32 lines between the section's lines.
-    EXPECT_EQ(prueba::Lineas(s).size(), 2 + 33 + 32u);
+    // Nothing else: two sessions of 33 and 32 lines between the section's lines, plus their
+    // relation lists: the companions' (empty) subject and group (6 lines), the further teacher
+    // (3), the further room (5) and the simultaneous block's id in both sessions (2).
+    EXPECT_EQ(prueba::Lineas(s).size(), 2 + 33 + 32 + 16u);
     e.d->marcos.tiemposExactos = 1;
     EXPECT_TRUE(Contiene(e.Sesiones(), "\t\t\t<duracionSemanal>4.75</duracionSemanal>\n"));
 }
