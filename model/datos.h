@@ -169,6 +169,20 @@ public:
     int ContarDiasDisponibles(int dias, int umbral, const DHPROF& profesor,
                               const int porMarco[NUM_MARCOS]) const;
 
+    // ---- Placing the solved timetable of an exchange document
+    // At the start of its `horario`: the placement table and the empty grids.
+    void PrepararHorario();
+    // One placement of a `horario` slot: the week, the day within the week, the slot row (the
+    // recess number for ColocarGuardiaRecreo), the frame, then what is placed.
+    void ColocarSesion(int semana, int dia, int fila, int marco, const char* aula,
+                       const char* profesor, int sesion, int ocurrencia, int anonima);
+    void ColocarComplementaria(int semana, int dia, int fila, int marco, int numero);
+    void ColocarReunion(int semana, int dia, int fila, int marco, const char* reunion);
+    void ColocarGuardia(int semana, int dia, int fila, int marco, const char* guardia,
+                        const char* profesor);
+    void ColocarGuardiaRecreo(int semana, int dia, int recreo, int marco, const char* guardia,
+                              const char* profesor);
+
     // ---- Recess duty table
     static int NumeroCeldaGuardias(int p, int f, int k, int d) {
         return d + NUM_DIAS * (k + 4 * (f + NUM_MARCOS * p));

@@ -1,0 +1,478 @@
+// The parse driver and the handler's events: outcomes and their messages, element paths, the
+// element text, version rules, the extension block and the placements of a solved timetable.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "ayuda.h"
+#include "resources/cadenas.h"
+
+namespace {
+
+using namespace prueba;
+
+std::string Fixture(const char* nombre) {
+    std::ifstream f(std::string(KRT_FIXTURES) + "/xmlreader/" + nombre, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+[[maybe_unused]] std::string Reemplazar(std::string s, const std::string& de,
+                                        const std::string& a) {
+    const auto p = s.find(de);
+    EXPECT_NE(p, std::string::npos) << de;
+    if (p != std::string::npos) s.replace(p, de.size(), a);
+    return s;
+}
+
+// LeerXml on a file holding `documento`.
+[[maybe_unused]] int LeerArchivo(const std::string& documento, std::string& mensaje, CDatos* datos,
+                                 const char* nombre = "doc.xml") {
+    ContextoLeerXml contexto;
+    contexto.creacion = plataforma::CrearLectorSax(contexto.lector);
+    contexto.datos = datos;
+    return LeerXml(mensaje, ArchivoTemporal(nombre, documento).c_str(), contexto);
+}
+
+class Lector : public ::testing::Test {
+protected:
+    Entorno entorno;
+};
+
+// "op n1 n2 'texto'..." for each recorded call.
+std::vector<std::string> Resumen() {
+    std::vector<std::string> r;
+    for (const auto& c : LlamadasPendientes()) {
+        std::string s = c.operacion;
+        for (auto n : c.numeros)
+            s += " " + std::to_string(n);
+        for (const auto& t : c.textos)
+            s += " '" + t + "'";
+        r.push_back(s);
+    }
+    return r;
+}
+
+// The document with every element name in capitals (attributes and texts unchanged).
+std::string Mayusculas(const std::string& doc) {
+    std::string r;
+    bool nombre = false;
+    for (std::size_t i = 0; i < doc.size(); ++i) {
+        const char c = doc[i];
+        if (c == '<' && i + 1 < doc.size() && doc[i + 1] != '?') {
+            nombre = true;
+            r += c;
+            continue;
+        }
+        if (nombre && (c == ' ' || c == '>' || (c == '/' && r.back() != '<'))) nombre = false;
+        r += nombre && c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    return r;
+}
+
+TEST_F(Lector, D0LlegaATodosSusConstructoresYColocaLaSesion) {
+    const Lectura l = Leer(Fixture("d0.xml"));
+    ASSERT_EQ(l.estado, 0u);
+    EXPECT_EQ(l.manejador->RaizVista(), 1);
+    const std::vector<std::string> esperado = {
+        "AnadirAula",
+        "AnadirAula",
+        "VaciarTareas",
+        "AnadirTarea",
+        "PonerLectivaPorDefecto 'LEC'",
+        "TerminarTareas",
+        "AnadirProfesor",
+        "AnadirProfesor",
+        "AnadirMateria",
+        "AnadirGrupo",
+        "CrearSesionXml 0",
+        "PrepararHorario",
+        "ColocarSesion 0 0 1 0 0 0 0 'A1' 'Perez'",
+    };
+    EXPECT_EQ(Resumen(), esperado);
+
+    const auto profesores = Llamadas("AnadirProfesor");
+    ASSERT_EQ(profesores.size(), 2u);
+    EXPECT_STREQ(profesores[1].registro->profesor, "Lopez");
+    EXPECT_STREQ(profesores[1].registro->claveDeExportacion, "LOP");
+    const REGISTROENCURSO& s = *Llamadas("CrearSesionXml")[0].registro;
+    EXPECT_STREQ(s.nombre, "Matematicas");
+    EXPECT_STREQ(s.grupo, "1A");
+    EXPECT_STREQ(s.profesor, "Perez");
+    EXPECT_STREQ(s.aula, "A1");
+    EXPECT_STREQ(s.tarea, "LEC");
+    EXPECT_STREQ(s.distribucion, "11");
+    EXPECT_EQ(s.colocacion.sesion, 0);
+    // Rooms: the room-row count follows the model's rooms at the end of `aulas`.
+    EXPECT_EQ(l.datos->marcos.numAulasGeneral, 0);
+}
+
+TEST_F(Lector, LasRutasNoDistinguenMayusculasDeLosNombresDeElemento) {
+    Leer(Fixture("d0.xml"));
+    const auto normal = Resumen();
+    LlamadasPendientes().clear();
+    const std::string mayusculas = Mayusculas(Fixture("d0.xml"));
+    ASSERT_NE(mayusculas.find("<DATOSKRT>"), std::string::npos);
+    ASSERT_NE(mayusculas.find("<SESION id=\"0\">"), std::string::npos);
+    const Lectura l = Leer(mayusculas);
+    EXPECT_EQ(l.estado, 0u);
+    EXPECT_EQ(l.manejador->RaizVista(), 1);
+    EXPECT_EQ(Resumen(), normal);
+
+    // Attribute names compare with case: the session keeps no id and is not built.
+    LlamadasPendientes().clear();
+    Leer(Reemplazar(Fixture("d0.xml"), "<sesion id=\"0\">", "<sesion ID=\"0\">"));
+    EXPECT_TRUE(Llamadas("CrearSesionXml").empty());
+}
+
+TEST_F(Lector, ResultadosYMensajes) {
+    std::string mensaje;
+    auto d = NuevoModelo();
+    EXPECT_EQ(LeerArchivo(Fixture("d0.xml"), mensaje, d.get()), 1);
+    EXPECT_EQ(mensaje, "");
+
+    EXPECT_EQ(LeerArchivo("<?xml version=\"1.0\"?><krt><datosKRT/></krt>", mensaje, d.get()), 0);
+    EXPECT_EQ(mensaje, "El formato XML debe ser el propio de KRT.\nPara otros formatos XML vea: "
+                       "Importar datos.");
+    EXPECT_EQ(mensaje, recursos::Cadena(recursos::IDS_FORMATO_KRT));
+
+    mensaje.clear();
+    EXPECT_EQ(LeerArchivo("<datosKRT/>", mensaje, d.get()), 1);
+    EXPECT_EQ(LeerArchivo("<DATOSKRT/>", mensaje, d.get()), 1);
+    EXPECT_EQ(LeerArchivo("<k:datosKRT xmlns:k=\"urn:krt\"/>", mensaje, d.get()), 1);
+    EXPECT_EQ(mensaje, "");
+
+    // Cut after the teachers: the parse status wins over everything, and what was read stays.
+    LlamadasPendientes().clear();
+    const std::string d0 = Fixture("d0.xml");
+    const std::string cortado = d0.substr(0, d0.find("</profesores>") + 13);
+    EXPECT_EQ(LeerArchivo(cortado, mensaje, d.get()), 0);
+    EXPECT_TRUE(std::regex_match(mensaje, std::regex("^Error de acceso XML: [0-9A-F]{8}$")))
+        << mensaje;
+    EXPECT_EQ(Llamadas("AnadirProfesor").size(), 2u);
+    // A malformed document whose root is not the format's: still the access error.
+    EXPECT_EQ(LeerArchivo("<krt>", mensaje, d.get()), 0);
+    EXPECT_EQ(mensaje.rfind("Error de acceso XML: C00CE", 0), 0u) << mensaje;
+
+    ContextoLeerXml sinArchivo;
+    sinArchivo.creacion = plataforma::CrearLectorSax(sinArchivo.lector);
+    sinArchivo.datos = d.get();
+    EXPECT_EQ(LeerXml(mensaje, "/no/existe/Horario.xml", sinArchivo), 0);
+    EXPECT_EQ(mensaje, "Error de acceso XML: 80070002");
+    EXPECT_EQ(sinArchivo.lector, nullptr); // released
+
+    ContextoLeerXml fallido;
+    fallido.creacion = 0x8007000E;
+    fallido.datos = d.get();
+    EXPECT_EQ(LeerXml(mensaje, "x.xml", fallido), 0);
+    EXPECT_EQ(mensaje, "Error de librer\xED"
+                       "a XML 8007000E");
+}
+
+// Drives the handler with chosen chunks of text.
+class Trozos {
+public:
+    Trozos() : datos_(NuevoModelo()), m_(datos_.get()) {}
+    void Abrir(const char16_t* nombre) { m_.startElement(u"", nombre, nombre, vacios_); }
+    void Cerrar(const char16_t* nombre) { m_.endElement(u"", nombre, nombre); }
+    void Texto(std::u16string_view t) { m_.characters(t); }
+    // `otros/notas` given as these chunks; the model's notes after it.
+    std::string Notas(std::initializer_list<std::u16string_view> trozos) {
+        Abrir(u"datosKRT");
+        Abrir(u"otros");
+        Abrir(u"notas");
+        for (auto t : trozos)
+            Texto(t);
+        Cerrar(u"notas");
+        Cerrar(u"otros");
+        Cerrar(u"datosKRT");
+        return datos_->notas;
+    }
+
+private:
+    std::unique_ptr<CDatos> datos_;
+    MyContentInterno2 m_;
+    plataforma::AtributosSax vacios_;
+};
+
+TEST_F(Lector, TextoDelElemento) {
+    const std::u16string mil200(1200, u'a');
+    EXPECT_EQ(Trozos().Notas({mil200}), std::string(999, 'a'));
+    EXPECT_EQ(Trozos().Notas({std::u16string(600, u'b'), mil200}),
+              std::string(600, 'b') + std::string(399, 'a'));
+    // Chunks that end in LF get CR LF; an LF inside a chunk or after CR stays.
+    EXPECT_EQ(Trozos().Notas({u"a\n", u"b\n", u"c"}), "a\r\nb\r\nc");
+    EXPECT_EQ(Trozos().Notas({u"x", u"\n", u"y"}), "x\r\ny");
+    EXPECT_EQ(Trozos().Notas({u"a\nb", u"c"}), "a\nbc");
+    EXPECT_EQ(Trozos().Notas({u"a\r\n", u"b"}), "a\r\nb");
+
+    // Each element's text is its own: 600 then 500 characters both arrive whole, and an empty
+    // name is empty.
+    const std::string doc =
+        Documento("<otros><notas>" + std::string(600, 'n') +
+                  "</notas><mensajesIntercambio><haciaDesideratas><texto>" + std::string(500, 't') +
+                  "</texto></haciaDesideratas></mensajesIntercambio></otros>"
+                  "<profesores><profesor><nombre>Ana</nombre></profesor>"
+                  "<profesor><nombre></nombre><email>e</email></profesor>"
+                  "</profesores>");
+    const Lectura l = Leer(doc);
+    EXPECT_EQ(l.datos->notas, std::string(600, 'n'));
+    EXPECT_EQ(std::string(l.datos->otros.texto), std::string(350, 't'));
+    EXPECT_EQ(Llamadas("AnadirProfesor").size(), 1u);
+}
+
+std::string DocVersion(const std::string& version) {
+    std::string d0 = Fixture("d0.xml");
+    d0 = Reemplazar(d0, "\t<version>20190612</version>\n",
+                    version.empty() ? "" : "\t<version>" + version + "</version>\n");
+    return Reemplazar(d0, "\t<horario>",
+                      "\t<otros><opciones><opcionesGenerales><mantener5Sesiones>true"
+                      "</mantener5Sesiones></opcionesGenerales></opciones></otros>\n\t<horario>");
+}
+
+TEST_F(Lector, ReglasDeVersion) {
+    std::string mensaje;
+    auto d = NuevoModelo();
+    EXPECT_EQ(LeerArchivo(DocVersion("20190613"), mensaje, d.get()), 1);
+    ASSERT_EQ(entorno.avisos.avisos.size(), 1u);
+    EXPECT_EQ(entorno.avisos.avisos[0].texto, "The XML-KRT schema version is greater than the "
+                                              "supported one. You must update KRT.");
+    EXPECT_EQ(entorno.avisos.avisos[0].icono, plataforma::Icono::Ninguno);
+    EXPECT_EQ(entorno.avisos.avisos[0].botones, plataforma::Botones::Aceptar);
+    EXPECT_TRUE(Llamadas("ActualizarProfesores").empty());
+    EXPECT_EQ(d->marcos.opciones, 0x11u); // the general-options word, 16 plus mantener5Sesiones
+
+    for (const char* v : {"20150513", "", "x"}) {
+        LlamadasPendientes().clear();
+        Leer(DocVersion(v));
+        const auto llamadas = Llamadas("ActualizarProfesores");
+        ASSERT_EQ(llamadas.size(), 1u) << v;
+        EXPECT_EQ(llamadas[0].numeros[0], 0x11) << v;
+    }
+    LlamadasPendientes().clear();
+    Leer(DocVersion("20150514"));
+    EXPECT_TRUE(Llamadas("ActualizarProfesores").empty());
+    EXPECT_EQ(entorno.avisos.avisos.size(), 1u);
+}
+
+std::string MarcosDias(int desde, int hasta, const std::string& extra = "") {
+    std::string s = "<marcosDeHorario><marcoHorario id=\"A\">";
+    for (int d = desde; d <= hasta; ++d) {
+        if (d == 5 && desde == 0 && extra == "saltar5") continue;
+        s += Tramo("A", d, 0, "08:30:00", "09:20:00", "lectivo", "1");
+    }
+    return s + "</marcoHorario></marcosDeHorario>";
+}
+
+std::string Colocacion(int dia) {
+    return "<horario><tramo dia=\"" + std::to_string(dia) +
+           "\" indice=\"0\" marco=\"A\"><aula id=\"A1\"><sesion>0</sesion></aula></tramo>"
+           "</horario>";
+}
+
+TEST_F(Lector, SemanasDiasYPeriodos) {
+    {
+        const Lectura l = Leer(Documento("<periodos><periodo><diaFin>4</diaFin></periodo>"
+                                         "<periodo><diaFin>9</diaFin></periodo></periodos>" +
+                                         MarcosDias(0, 9) + Colocacion(7)));
+        EXPECT_EQ(l.datos->marcos.numPeriodos, 2);
+        EXPECT_EQ(l.datos->marcos.sabado, 0);
+        EXPECT_EQ(l.manejador->DiasSemana(), 5);
+        EXPECT_EQ(Resumen().back(), "ColocarSesion 1 2 0 0 0 0 0 'A1' ''");
+    }
+    {
+        LlamadasPendientes().clear();
+        const Lectura l = Leer(Documento(MarcosDias(0, 9) + Colocacion(7)));
+        EXPECT_EQ(l.datos->marcos.sabado, 1);
+        EXPECT_EQ(l.manejador->DiasSemana(), 6);
+        EXPECT_EQ(l.datos->marcos.numPeriodos, 2);
+        EXPECT_EQ(Resumen().back(), "ColocarSesion 1 1 0 0 0 0 0 'A1' ''");
+    }
+    {
+        // Older documents: six days a week, day 6 starts the next week.
+        const Lectura l = Leer(Documento(MarcosDias(0, 10, "saltar5"), "20150513"));
+        EXPECT_EQ(l.manejador->DiasSemana(), 6);
+        EXPECT_EQ(l.datos->marcos.numPeriodos, 2);
+        EXPECT_EQ(l.datos->marcos.sabado, 0);
+        const Lectura sinVersion = Leer(Documento(MarcosDias(4, 6), ""));
+        EXPECT_EQ(sinVersion.manejador->DiasSemana(), 6);
+        EXPECT_EQ(sinVersion.datos->marcos.sabado, 1);
+    }
+    {
+        // A day far beyond the weeks raises the periods no further than there are.
+        const Lectura l = Leer(Documento(MarcosDias(40, 40) + MarcosDias(0, 0) + Colocacion(40)));
+        EXPECT_LE(l.datos->marcos.numPeriodos, 6);
+        EXPECT_EQ(l.datos->marcos.numPeriodos, 1);
+        const Lectura doce = Leer(Documento(MarcosDias(12, 12), "20150513"));
+        EXPECT_EQ(doce.datos->marcos.numPeriodos, 3);
+    }
+}
+
+TEST_F(Lector, BloqueDeExtensiones) {
+    const Lectura l = Leer(Documento("<otros><extensiones>\n\t<a x=\"1\">t &amp; u</a>\n\t<b/>\n"
+                                     "</extensiones><perfil>primaria</perfil></otros>"));
+    EXPECT_EQ(l.datos->extensiones, "<extensiones>\n<a>t & u</a><b></b></extensiones>\n");
+    EXPECT_EQ(l.datos->marcos.perfil, 1); // reading goes on after the block
+
+    // A name of more than a thousand characters is copied whole-up-to-1000, safely.
+    const std::string largo(1500, 'n');
+    const Lectura l2 = Leer(
+        Documento("<otros><extensiones><" + largo + ">x</" + largo + "></extensiones></otros>"));
+    EXPECT_EQ(l2.datos->extensiones, "<extensiones>\n<" + largo.substr(0, 1000) + ">x</" +
+                                         largo.substr(0, 1000) + "></extensiones>\n");
+}
+
+std::string ConHorario(const std::string& horario, const std::string& secciones = "") {
+    std::string d0 = Fixture("d0.xml");
+    const auto i = d0.find("\t<horario>");
+    const auto f = d0.find("</horario>") + 10;
+    return d0.substr(0, i) + secciones + "<horario>" + horario + "</horario>" + d0.substr(f);
+}
+
+TEST_F(Lector, OcurrenciasDeUnaSesionEnUnTramo) {
+    Leer(ConHorario("<tramo dia=\"0\" indice=\"2\" marco=\"A\">"
+                    "<aula id=\"A1\"><sesion>0</sesion></aula>"
+                    "<aula id=\"A2\"><sesion>0</sesion></aula>"
+                    "<aula id=\"A2\"><sesion refAula=\"3\">0</sesion></aula>"
+                    "<aula id=\"A1\"><sesion>0</sesion></aula>"
+                    "<aula id=\"A1\"><sesion>1</sesion></aula></tramo>"
+                    "<tramo dia=\"0\" indice=\"2\" marco=\"A\">"
+                    "<aula id=\"A1\"><sesion>0</sesion></aula></tramo>"));
+    std::vector<long long> ocurrencias;
+    for (const auto& c : Llamadas("ColocarSesion"))
+        ocurrencias.push_back(c.numeros[5]);
+    EXPECT_EQ(ocurrencias, (std::vector<long long>{0, 1, 3, 4, 0, 0}));
+}
+
+TEST_F(Lector, ElProfesorDeUnaColocacionNoPasaALaSiguiente) {
+    Leer(ConHorario("<tramo dia=\"0\" indice=\"1\" marco=\"A\"><guardia><nombre>G1</nombre>"
+                    "<profesor>Lopez</profesor></guardia><guardia><nombre>G1</nombre></guardia>"
+                    "</tramo><tramo dia=\"0\" indice=\"2\" marco=\"A\"><aula id=\"A1\">"
+                    "<sesion>0</sesion></aula></tramo>"));
+    const std::vector<std::string> colocaciones = {Resumen().end()[-3], Resumen().end()[-2],
+                                                   Resumen().end()[-1]};
+    EXPECT_EQ(colocaciones, (std::vector<std::string>{
+                                "ColocarGuardiaRecreo 0 0 0 0 'G1' 'Lopez'",
+                                "ColocarGuardiaRecreo 0 0 0 0 'G1' ''",
+                                "ColocarSesion 0 0 1 0 0 0 0 'A1' ''",
+                            }));
+}
+
+TEST_F(Lector, EnUnRecreoSoloSeColocanGuardias) {
+    Leer(ConHorario("<tramo dia=\"1\" indice=\"1\" marco=\"A\">"
+                    "<aula id=\"A1\"><sesion>0</sesion></aula><reunion>R</reunion>"
+                    "<complementaria>0</complementaria><guardia><nombre>G</nombre>"
+                    "<profesor>Perez</profesor></guardia></tramo>"
+                    "<tramo dia=\"1\" indice=\"0\" marco=\"A\"><reunion>R</reunion>"
+                    "<complementaria>2</complementaria><guardia><nombre>G</nombre>"
+                    "<profesor>Perez</profesor></guardia></tramo>"));
+    const std::vector<std::string> r = Resumen();
+    const std::vector<std::string> colocaciones(r.begin() + 12, r.end());
+    EXPECT_EQ(colocaciones, (std::vector<std::string>{
+                                "ColocarGuardiaRecreo 0 1 0 0 'G' 'Perez'",
+                                "ColocarReunion 0 1 0 0 'R'",
+                                "ColocarComplementaria 0 1 0 0 2",
+                                "ColocarGuardia 0 1 0 0 'G' 'Perez'",
+                            }));
+}
+
+TEST_F(Lector, ReglasAlFinalDeLosRegistros) {
+    const std::string doc = Documento(
+        "<profesores><profesor><nombre>  </nombre></profesor>"
+        "<profesor><nombre>P30</nombre><opciones><intervalosDePermanenciaDiarios>30"
+        "</intervalosDePermanenciaDiarios></opciones></profesor>"
+        "<profesor><nombre>P50</nombre><opciones><intervalosDePermanenciaDiarios>50"
+        "</intervalosDePermanenciaDiarios><periodoLibreJornadaPartida><cantidad>2</cantidad>"
+        "<preferentes>3</preferentes><tipoDePeriodoLibre>indistintamente</tipoDePeriodoLibre>"
+        "</periodoLibreJornadaPartida><otrosPeriodosLibresJornadaPartida>"
+        "<periodoLibreJornadaPartida><cantidad>4</cantidad><tipoDePeriodoLibre>tardes"
+        "</tipoDePeriodoLibre></periodoLibreJornadaPartida></otrosPeriodosLibresJornadaPartida>"
+        "</opciones></profesor></profesores>"
+        "<listasDeRelacion><simultaneas><bloqueDeSesiones><sesiones><sesion>4</sesion>"
+        "</sesiones></bloqueDeSesiones><bloqueDeSesiones><sesiones><sesion>4</sesion>"
+        "<sesion>5</sesion></sesiones></bloqueDeSesiones></simultaneas><consecutivas>"
+        "<bloqueDeSesiones><sesiones><sesion>1</sesion></sesiones></bloqueDeSesiones>"
+        "<bloqueDeSesiones><sesiones><sesion>1</sesion><sesion>2</sesion><sesion>3</sesion>"
+        "<sesion>4</sesion></sesiones><conOrden>seguidas</conOrden></bloqueDeSesiones>"
+        "<bloqueDeSesiones><sesiones><sesion>7</sesion><sesion>8</sesion></sesiones>"
+        "</bloqueDeSesiones></consecutivas></listasDeRelacion>");
+    const Lectura l = Leer(doc);
+    const auto profesores = Llamadas("AnadirProfesor");
+    ASSERT_EQ(profesores.size(), 2u);
+    const OpcionesProfesor& p30 = profesores[0].registro->opciones;
+    EXPECT_EQ(p30.permanenciaDiariaEstricta, 46);
+    EXPECT_EQ(p30.permanenciaDiaria, 30);
+    const OpcionesProfesor& p50 = profesores[1].registro->opciones;
+    EXPECT_EQ(p50.permanenciaDiariaEstricta, 50);
+    EXPECT_EQ(p50.permanenciaDiaria, 50);
+    // Split-day free periods: cantidad in the low half, preferentes in the high one.
+    EXPECT_EQ(p50.periodoLibreJornadaPartida, 0x32);
+    EXPECT_EQ(p50.periodoLibreTardes, 0x04);
+
+    EXPECT_EQ(Resumen().size(), 5u);
+    EXPECT_EQ(Llamadas("AnadirSimultaneas").size(), 1u);
+    EXPECT_EQ(Llamadas("AnadirSimultaneas")[0].numeros, (std::vector<long long>{4, 5}));
+    const auto consecutivas = Llamadas("ResolverConsecutivas");
+    ASSERT_EQ(consecutivas.size(), 2u);
+    EXPECT_EQ(consecutivas[0].numeros, (std::vector<long long>{1, 2, 3}));
+    EXPECT_EQ(consecutivas[0].textos[0], "seguidas");
+    EXPECT_EQ(consecutivas[1].numeros, (std::vector<long long>{7, 8}));
+    EXPECT_EQ(consecutivas[1].textos[0], "desordenadas");
+}
+
+TEST_F(Lector, ValoresInicialesDeLosProfesores) {
+    // As the writer gives the defaults: the weekly strict 300 is out of range, so the strict
+    // value follows the preferred one.
+    const Lectura l = Leer(Documento(
+        "<otros><opciones><valorInicialProfesores>"
+        "<intervalosDePermanenciaSemanales estricto=\"true\">300</intervalosDePermanenciaSemanales>"
+        "<intervalosDePermanenciaSemanales estricto=\"false\">25</intervalosDePermanenciaSemanales>"
+        "<intervalosDePermanenciaDiarios estricto=\"true\">50</intervalosDePermanenciaDiarios>"
+        "<intervalosDePermanenciaDiarios estricto=\"false\">5</intervalosDePermanenciaDiarios>"
+        "<periodoLibreJornadaPartida><cantidad>3</cantidad><preferentes>1</preferentes>"
+        "</periodoLibreJornadaPartida></valorInicialProfesores>"
+        "<valorInicialSesiones><penaSesionMismaHora>indiferente</penaSesionMismaHora>"
+        "</valorInicialSesiones></opciones></otros>"));
+    const OpcionesProfesor& o = l.datos->marcos.valorInicialProfesores;
+    EXPECT_EQ(o.permanenciaSemanalEstricta, 85);
+    EXPECT_EQ(o.permanenciaSemanal, 25);
+    EXPECT_EQ(o.permanenciaDiariaEstricta, 50);
+    EXPECT_EQ(o.permanenciaDiaria, 5);
+    EXPECT_EQ(o.periodoLibreJornadaPartida, 0x33); // preferentes raised to cantidad
+    EXPECT_EQ(l.datos->marcos.valorInicialSesiones.penaSesionMismaHora, 1);
+}
+
+TEST_F(Lector, FinDeSesion) {
+    const std::string doc = Documento(
+        "<sesionesLectivas><sesion id=\"3\"><materia>M</materia><grupo>G</grupo>"
+        "<distribucionSemanal><distribucionVariable><numSesiones>7.9</numSesiones>"
+        "</distribucionVariable></distribucionSemanal></sesion>"
+        "<sesion id=\"4\"><materia>M</materia><noConsecutivas><sesion>3</sesion></noConsecutivas>"
+        "<distribucionSemanal><distribucionPersonalizada><distribucion><numSesiones>2"
+        "</numSesiones></distribucion><distribucion><numSesiones>1</numSesiones><numSesiones>1"
+        "</numSesiones></distribucion><distribucion></distribucion><distribucion><numSesiones>3"
+        "</numSesiones></distribucion><distribucion><numSesiones>4</numSesiones></distribucion>"
+        "<distribucion><numSesiones>5</numSesiones></distribucion><distribucion><numSesiones>M"
+        "</numSesiones></distribucion></distribucionPersonalizada></distribucionSemanal>"
+        "</sesion></sesionesLectivas>");
+    const Lectura l = Leer(doc);
+    const auto sesiones = Llamadas("CrearSesionXml");
+    ASSERT_EQ(sesiones.size(), 1u); // the second has no group
+    EXPECT_STREQ(sesiones[0].registro->distribucion, "22111");
+    EXPECT_EQ(sesiones[0].registro->numSesionesVariable, 7.9);
+    // Its relations are kept all the same, to be resolved at the end of the relation lists.
+    ASSERT_EQ(l.manejador->ListaRelaciones().Cuenta(), 1);
+    EXPECT_EQ(l.manejador->ListaRelaciones().Cabeza()->dato.sesion, 4);
+    const REGISTROENCURSO& r = l.manejador->Registro();
+    EXPECT_STREQ(r.distribucion, "2");
+    EXPECT_STREQ(r.distribucionesAlternativas[0], "11");
+    EXPECT_STREQ(r.distribucionesAlternativas[1], "3");
+    EXPECT_STREQ(r.distribucionesAlternativas[2], "4");
+    EXPECT_STREQ(r.distribucionesAlternativas[3], "5\xBD");
+}
+
+} // namespace

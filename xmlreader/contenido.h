@@ -1,0 +1,225 @@
+// The content handler of the exchange document reader.
+//
+// It keeps the path of the current element ("/datosKRT/horario/tramo"), collects the element's
+// text and the record in progress, and at each element start and end runs the action that the
+// whole path selects (paths compare ignoring the case of A-Z). Records are built at their end
+// tags; the time frames at the end of `marcosDeHorario`; placements at the end of each child of
+// a `horario/tramo`.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/datos.h"
+#include "platform/sax.h"
+#include "xmlreader/registro.h"
+
+// The base handler: every event does nothing.
+class SAXContentHandlerImpl : public plataforma::ManejadorContenidoSax {};
+
+// Reads one time text ("08:30", "9:05"): hour and minute, each 0 when above 59.
+void LeerHoraMinuto(const char* texto, std::uint8_t& hora, std::uint8_t& minuto);
+
+// Words of the document's format version.
+inline constexpr int VERSION_FORMATO = 20190612;
+inline constexpr int VERSION_ANTIGUA = 20150513; // and older: the teacher workload is estimated
+
+class MyContentInterno2 : public SAXContentHandlerImpl {
+public:
+    explicit MyContentInterno2(CDatos* datos);
+    ~MyContentInterno2() override;
+    MyContentInterno2(const MyContentInterno2&) = delete;
+    MyContentInterno2& operator=(const MyContentInterno2&) = delete;
+
+    void startElement(std::u16string_view uri, std::u16string_view local, std::u16string_view qname,
+                      const plataforma::AtributosSax& atributos) override;
+    void endElement(std::u16string_view uri, std::u16string_view local,
+                    std::u16string_view qname) override;
+    void characters(std::u16string_view texto) override;
+
+    // 1 once an element whose whole path is "/datosKRT" has started.
+    int RaizVista() const { return raizVista_; }
+
+    // ---- Record in progress and rules at end tags
+    void VaciarRegistro();
+    void AjustarPermanencia();
+
+    // ---- Element paths and attributes
+    void ElegirDestinoTexto(const plataforma::AtributosSax& atributos);
+    // The index 0..3 of a frame id among the registered ones; 0 when none matches.
+    int BuscarIndiceMarco(const char* id) const;
+
+    void LeerAtributosMarco(const plataforma::AtributosSax& a);
+    void LeerNumeroAlumnos(const plataforma::AtributosSax& a);
+    void LeerSolapable(const plataforma::AtributosSax& a);
+    void LeerAtributosOtroGrupo(const plataforma::AtributosSax& a);
+    void LeerAtributoTarea(const plataforma::AtributosSax& a);
+    void LeerAtributosOtraAula(const plataforma::AtributosSax& a);
+    void LeerAtributosMateriaGrupo(const plataforma::AtributosSax& a);
+    void LeerAtributosTramo(const plataforma::AtributosSax& a);
+    void LeerRefAula(const plataforma::AtributosSax& a);
+    void LeerAtributosAula(const plataforma::AtributosSax& a);
+    void LeerEstrictoSemanal(const plataforma::AtributosSax& a);
+    void LeerEstrictoDiario(const plataforma::AtributosSax& a);
+    void LeerAtributosIncompatibilidad(const plataforma::AtributosSax& a);
+    void LeerEvitarDobleDesp(const plataforma::AtributosSax& a);
+    void LeerNumSesiones(const plataforma::AtributosSax& a);
+    void LeerNombreConjunto(const plataforma::AtributosSax& a);
+    void LeerSinDeclarar(const plataforma::AtributosSax& a);
+    void LeerAtributosGrupoMateria(const plataforma::AtributosSax& a);
+    void LeerIdSesion(const plataforma::AtributosSax& a);
+    void LeerSubmarco(const plataforma::AtributosSax& a);
+
+    // ---- Element text conversion
+    void ConvertirTexto(const char16_t* texto, int longitud);
+    void AnadirMarcaDia(char* destino, const char* texto, char c);
+    void PonerClaveDia(CMarcosHorario* marcos, int dia, const char* clave);
+    void RegistrarMarco(CDatos* datos, const char* nombre, const char* clave, int indice);
+    void CargarValoresProfesores(CDatos* datos, OpcionesProfesor& destino);
+    void GuardarValoresProfesores(CDatos* datos, OpcionesProfesor& origen);
+    void PonerNotas(CDatos* datos, const char* texto);
+    void PonerCelda(CDatos* datos, int dia, int fila, int marco, std::uint8_t valor,
+                    std::uint8_t rejilla[NUM_DIAS][NUM_INTERVALOS]);
+    // The frame table's row of (frame, day, slot index); -1 without a table or for a slot index
+    // outside 0..499 or a negative day.
+    int BuscarFilaTramo(CDatos* datos, int marco, int dia, int indice, int diasSemana);
+    void PonerDisponibilidadPeriodo(
+        CDatos* datos, int semana, int dia, int fila, int marco, const char* palabra,
+        std::uint8_t rejilla[NUM_PERIODOS][NUM_MARCOS][NUM_DIAS][NUM_INTERVALOS], int marcoRejilla);
+    void PonerDisponibilidad(CDatos* datos, int semana, int dia, int fila, int marco,
+                             const char* palabra,
+                             std::uint8_t rejilla[NUM_PERIODOS][NUM_DIAS][NUM_INTERVALOS]);
+
+    // ---- Time frames from the document
+    void AnadirTramo(int semana, const char* entrada, const char* salida, const char* clave,
+                     int indice, std::uint8_t marco, int dia, int tipo, std::uint8_t duracion,
+                     int permitido);
+    void TerminarMarcos(CDatos* datos);
+    int CompararTramos(const MCList<DHCLAVIMPOR>& tramos, int dias, int numMarcos);
+    int AnadirRecreo(BloqueMarcoDia& bloque, int indice, const char* nombre, std::uint8_t hora,
+                     std::uint8_t minuto, char nombres[MAX_RECREOS][201]);
+
+    // ---- Record builders (at the end tag of each record element)
+    MCList<DHPROF>::Nodo* AnadirProfesor(CDatos* datos);
+    MCList<DHCURSO>::Nodo* AnadirCurso(CDatos* datos);
+    MCList<DHGRUP>::Nodo* AnadirGrupo(CDatos* datos);
+    MCList<DHMATE>::Nodo* AnadirMateria(CDatos* datos);
+    MCList<DHDEPT>::Nodo* AnadirDepartamento(CDatos* datos);
+    MCList<DHTARE>::Nodo* AnadirTarea(CDatos* datos);
+    MCList<DHAULA>::Nodo* AnadirAula(CDatos* datos);
+    MCList<DHTIPO>::Nodo* AnadirConjuntoAulas(CDatos* datos);
+    MCList<DHOPTATIVAS>::Nodo* AnadirOptativa(CDatos* datos);
+    MCList<DHREUN>::Nodo* AnadirReunion(CDatos* datos);
+    MCList<DHGUAR>::Nodo* AnadirGuardia(CDatos* datos);
+    MCList<DHCOMP>::Nodo* AnadirComplementaria(CDatos* datos);
+    void AnadirGruposAlejados(CDatos* datos, const std::vector<std::string>& grupos);
+    void VaciarTareas(CDatos* datos);
+    void TerminarTareas(CDatos* datos);
+    void PonerLectivaPorDefecto(CDatos* datos, const char* tarea);
+    void PonerReunionPorDefecto(CDatos* datos, const char* tarea);
+    void PonerGuardiaPorDefecto(CDatos* datos, const char* tarea);
+
+    // ---- Sessions: relations and blocks
+    void ResolverRelacionesSesion(CDatos* datos, RELACIONESDESESIONES* relaciones);
+    void ResolverConsecutivas(CDatos* datos, RELACIONESCONSECUTIVAS* bloque);
+    void AnadirSimultaneas(CDatos* datos, int numero, const int ids[]);
+
+    // ---- State, read by the tests
+    const REGISTROENCURSO& Registro() const { return *registro_; }
+    const std::string& Ruta() const { return ruta_; }
+    const char* Version() const { return version_; }
+    int DiasSemana() const { return diasSemana_; }
+    int Periodo() const { return periodo_; }
+    int NumeroMarcos() const { return numMarcos_; }
+    const char* IdMarco(int i) const { return idsMarco_[i]; }
+    const MCList<RELACIONESDESESIONES>& ListaRelaciones() const { return relaciones_; }
+    const MCList<RELACIONESCONSECUTIVAS>& ListaConsecutivas() const { return consecutivas_; }
+    const std::map<std::string, int>& AlumnosPorGrupo() const { return alumnosPorGrupo_; }
+    const std::vector<std::string>& GruposAlejados() const { return gruposAlejados_; }
+    std::uint32_t OpcionesGenerales() const { return opcionesGenerales_; }
+    std::uint32_t OpcionesGruposAlejados() const { return opcionesAlejados_; }
+
+    // What a whole path selects (xmlreader/rutas.h).
+    struct EntradaRuta;
+    struct InfoRuta;
+
+private:
+    static const EntradaRuta kTablaRutas[];
+    static const InfoRuta* BuscarRuta(std::string_view ruta);
+
+    void AccionInicio(const InfoRuta* info);
+    void AccionFin(const InfoRuta* info);
+    void FinTramoMarco();
+    void FinSesion();
+    void FinDistribucionPersonalizada();
+    void FinJornadaPartida();
+    void FinOpcionesGenerales();
+    void FinColocacion(int hijo);
+    int VersionNumerica() const;
+    int Semana(int dia) const;
+    int DiaDeSemana(int dia) const;
+
+    // Conversions of element texts.
+    bool Texto(char* campo, int ancho, const char16_t* t, int n);
+    bool Numero(int ancho, const char16_t* t, int n, int& valor);
+    void Disponibilidad(int destino, const char16_t* t, int n);
+    void TextoMarcos(int destino, const char16_t* t, int n);
+    void Criterio(int destino, const char16_t* t, int n);
+    void OpcionProfesor(int destino, std::u16string_view w, const char16_t* t, int n);
+    void OpcionSesion(int destino, std::u16string_view w);
+    void Lista(int destino, const char16_t* t, int n);
+    void Relacion(int destino, const char16_t* t, int n);
+    void Distribucion(int destino, const char16_t* t, int n);
+    void AnotarAlumnos(const char* grupo);
+
+    // Attribute values.
+    static std::string Valor(const plataforma::AtributosSax& a, int i, int limite);
+    static int ValorEntero(const plataforma::AtributosSax& a, int i, int limite);
+
+    CDatos* datos_;
+    int raizVista_ = 0;
+
+    // The element text: at most 999 UTF-16 units.
+    static constexpr int kMaxTexto = 1000;
+    char16_t texto_[kMaxTexto + 1] = {};
+    int longitud_ = 0;
+    int trozo_ = 0; // 0: the next chunk starts the element text
+
+    std::string ruta_;
+    std::string rutaMinusculas_;
+    std::vector<std::size_t> componentes_; // path length before each open element
+    int destino_ = 0;                      // the text target of the current element
+
+    std::unique_ptr<REGISTROENCURSO> registro_;
+    std::map<int, std::uint16_t> ocurrencias_; // session id -> last occurrence given out
+
+    // Registered frames: the ids of the `marcoHorario` elements, in order.
+    char idsMarco_[NUM_MARCOS][51] = {};
+    int numMarcos_ = 0;
+    char marcoActual_[51] = {};
+    int marcoIgnorado_ = 0; // 1 inside a `marcoHorario` that registered no frame
+
+    std::uint32_t opcionesAlejados_ = 0;
+    std::uint32_t opcionesGenerales_ = 0;
+    int prohibirDobleDesp_ = 0;
+    std::vector<std::string> gruposAlejados_;
+
+    MCList<RELACIONESDESESIONES> relaciones_;
+    RELACIONESDESESIONES relacion_{};
+    MCList<RELACIONESCONSECUTIVAS> consecutivas_;
+    RELACIONESCONSECUTIVAS consecutiva_{};
+
+    char version_[13] = {};
+    int alumnosPendientes_ = 0;
+    std::map<std::string, int> alumnosPorGrupo_;
+
+    int extension_ = 0; // 1 inside `otros/extensiones`
+    char notas_[1001] = {};
+
+    int diasSemana_ = 5;
+    int periodo_ = 0; // 1 once the document spoke of periods
+};
