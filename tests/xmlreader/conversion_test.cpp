@@ -1,0 +1,342 @@
+// Element texts into the record in progress and the model: every family of conversion.
+#include <gtest/gtest.h>
+
+#include "ayuda.h"
+
+namespace {
+
+using namespace prueba;
+
+class Conversion : public ::testing::Test {
+protected:
+    Entorno entorno;
+
+    // The record of the one call of `operacion` after reading `cuerpo` (after frame A).
+    const REGISTROENCURSO& Registro(const std::string& cuerpo, const std::string& operacion,
+                                    const std::string& marcos = MarcosBasicos()) {
+        LlamadasPendientes().clear();
+        lectura_ = Leer(Documento(marcos + cuerpo));
+        const auto l = Llamadas(operacion);
+        EXPECT_EQ(l.size(), 1u) << operacion;
+        if (l.empty()) return vacio_;
+        guardado_ = l[0].registro;
+        return *guardado_;
+    }
+    CDatos& Datos() { return *lectura_.datos; }
+
+    Lectura lectura_;
+    std::shared_ptr<const REGISTROENCURSO> guardado_;
+    REGISTROENCURSO vacio_{};
+};
+
+std::string Profesor(const std::string& dentro) {
+    return "<profesores><profesor><nombre>P</nombre>" + dentro + "</profesor></profesores>";
+}
+
+std::string Sesion(const std::string& dentro) {
+    return "<sesionesLectivas><sesion id=\"0\"><materia>M</materia><grupo>G</grupo>" + dentro +
+           "<distribucionSemanal><distribucionFija><numSesiones>1</numSesiones>"
+           "</distribucionFija></distribucionSemanal></sesion></sesionesLectivas>";
+}
+
+TEST_F(Conversion, TextosRecortadosYCortadosAntesDeRecortar) {
+    const REGISTROENCURSO& r = Registro(
+        "<profesores><profesor><nombre>     ABCDEFGHIJKLMNOPQRSTUVWXYZabcd</nombre>"
+        "<nombreCompleto>\t Ana \xC1lvarez\r\n</nombreCompleto><claveDeExportacion>  PER  "
+        "</claveDeExportacion><abreviatura>" +
+            std::string(30, 'x') + "</abreviatura><email>a@b</email></profesor></profesores>",
+        "AnadirProfesor");
+    EXPECT_STREQ(r.profesor, "ABCDEFGHIJKLMNOPQRSTUVWXY");
+    EXPECT_STREQ(r.nombreCompleto, "Ana \xC1lvarez");
+    EXPECT_STREQ(r.claveDeExportacion, "PER");
+    EXPECT_EQ(std::string(r.abreviatura), std::string(20, 'x'));
+    EXPECT_STREQ(r.email, "a@b");
+
+    // A session keeps its first named room and room set.
+    const REGISTROENCURSO& s =
+        Registro(Sesion("<listaDeAulas><aula> </aula><aula>A1</aula><aula>A2</aula></listaDeAulas>"
+                        "<listaDeAlternativas><conjuntoAlternativo>C</conjuntoAlternativo>"
+                        "<conjuntoAlternativo>D</conjuntoAlternativo></listaDeAlternativas>"
+                        "<notas>n\xF1</notas><departamento>Dep</departamento><tarea>T</tarea>"),
+                 "CrearSesionXml");
+    EXPECT_STREQ(s.aula, "A1");
+    EXPECT_STREQ(s.conjuntoAlternativo, "C");
+    EXPECT_STREQ(s.notas, "n\xF1");
+    EXPECT_STREQ(s.departamento, "Dep");
+    EXPECT_STREQ(s.tarea, "T");
+}
+
+TEST_F(Conversion, CaracteresDeDistribucion) {
+    const std::string seis = "<distribucionSemanal><distribucionFija><numSesiones>1</numSesiones>"
+                             "<numSesiones>6</numSesiones><numSesiones>0</numSesiones>"
+                             "<numSesiones>2</numSesiones><numSesiones>\xBC</numSesiones>"
+                             "<numSesiones>M</numSesiones><numSesiones>T</numSesiones>"
+                             "<numSesiones>S</numSesiones><numSesiones>1</numSesiones>"
+                             "</distribucionFija></distribucionSemanal>";
+    const std::string sesion = "<sesionesLectivas><sesion id=\"0\"><materia>M</materia><grupo>G"
+                               "</grupo>" +
+                               seis +
+                               "<enPeriodos><refPeriodo>7</refPeriodo></enPeriodos>"
+                               "</sesion></sesionesLectivas>";
+    EXPECT_STREQ(Registro(sesion, "CrearSesionXml").distribucion, "12\xBD\xBE&");
+    EXPECT_STREQ(Registro(sesion, "CrearSesionXml", MarcosBasicos(6)).distribucion, "12\xBD\xBE&1");
+    EXPECT_EQ(Datos().marcos.sabado, 1);
+
+    const REGISTROENCURSO& p = Registro(
+        "<sesionesLectivas><sesion id=\"0\"><materia>M</materia><grupo>G</grupo>"
+        "<distribucionPeriodica><distribucionPeriodicaFija><distribucionSemanal>"
+        "<distribucionFija><numSesiones>2</numSesiones></distribucionFija></distribucionSemanal>"
+        "<enPeriodos><refPeriodo>2</refPeriodo><refPeriodo>0</refPeriodo><refPeriodo>7"
+        "</refPeriodo><refPeriodo>6</refPeriodo></enPeriodos></distribucionPeriodicaFija>"
+        "</distribucionPeriodica></sesion></sesionesLectivas>",
+        "CrearSesionXml");
+    EXPECT_STREQ(p.distribucion, "2");
+    EXPECT_EQ(std::vector<int>(p.periodos, p.periodos + 6), (std::vector<int>{0, 1, 0, 0, 0, 1}));
+}
+
+TEST_F(Conversion, Palabras) {
+    const auto mismaHora = [&](const std::string& texto) {
+        return Registro(Sesion("<opciones><penaSesionMismaHora>" + texto +
+                               "</penaSesionMismaHora></opciones>"),
+                        "CrearSesionXml")
+            .opcionesSesion.penaSesionMismaHora;
+    };
+    EXPECT_EQ(mismaHora("indiferente"), 1);
+    EXPECT_EQ(mismaHora("indiferente "), 2);
+    EXPECT_EQ(mismaHora(""), 2);
+    EXPECT_EQ(mismaHora("distinta"), 0);
+
+    const REGISTROENCURSO& o = Registro(
+        Sesion("<opciones><penaSesionesAPrimera>true</penaSesionesAPrimera>"
+               "<penaSesionesAUltima></penaSesionesAUltima><penaCoincidanPorLaTarde>no"
+               "</penaCoincidanPorLaTarde><permitirImpartanEnDiasSeguidos>obligatoriamente"
+               "</permitirImpartanEnDiasSeguidos><mismaPosicionDistintosPeriodos>procuraEvitar"
+               "</mismaPosicionDistintosPeriodos><considerarLunesViernesSeguidos>TRUE"
+               "</considerarLunesViernesSeguidos></opciones>"
+               "<enDistintoDia><enDiasSeguidos>prohibido</enDiasSeguidos></enDistintoDia>"
+               "<distribucionSemanal><distribucionVariable><penalizarSesionesSueltas>prohibido"
+               "</penalizarSesionesSueltas><numMaximoDeSesiones>300</numMaximoDeSesiones>"
+               "<admitirBloquesDiscontinuos>true</admitirBloquesDiscontinuos>"
+               "</distribucionVariable></distribucionSemanal>"),
+        "CrearSesionXml");
+    EXPECT_EQ(o.opcionesSesion.penaSesionesAPrimera, 0);
+    EXPECT_EQ(o.opcionesSesion.penaSesionesAUltima, 1);
+    EXPECT_EQ(o.opcionesSesion.penaCoincidan, 0x01);
+    EXPECT_EQ(o.opcionesSesion.permitirImpartanEnDiasSeguidos, 3u);
+    EXPECT_EQ(o.opcionesSesion.mismaPosicionDistintosPeriodos, 3u);
+    EXPECT_EQ(o.opcionesSesion.considerarLunesViernesSeguidos, 0);
+    EXPECT_EQ(o.opcionesSesion.penaSalirUltimaEntrarPrimera, 1); // the model's default
+    EXPECT_EQ(o.enDiasSeguidos, 2);
+    EXPECT_EQ(o.penalizarSesionesSueltas, 2);
+    EXPECT_EQ(o.numMaximoDeSesiones, 44);
+    EXPECT_EQ(o.admitirBloquesDiscontinuos, 1);
+    EXPECT_EQ(Registro(Sesion("<distribucionSemanal><distribucionVariable><numMaximoDeSesiones>"
+                              "S</numMaximoDeSesiones></distribucionVariable>"
+                              "</distribucionSemanal>"),
+                       "CrearSesionXml")
+                  .numMaximoDeSesiones,
+              0);
+
+    const REGISTROENCURSO& a = Registro("<aulas><aula><nombre>A</nombre><dedicada>TRUE</dedicada>"
+                                        "<ocupaDiaCompleto>true</ocupaDiaCompleto></aula></aulas>",
+                                        "AnadirAula");
+    EXPECT_EQ(a.dedicada, 0);
+    EXPECT_EQ(a.ocupaDiaCompleto, 1);
+
+    const REGISTROENCURSO& p = Registro(
+        Profesor("<plantilla><tramo dia=\"0\" indice=\"0\" marco=\"A\"> Disponible </tramo>"
+                 "<tramo dia=\"1\" indice=\"0\" marco=\"A\">PROHIBIDO</tramo>"
+                 "<tramo dia=\"2\" indice=\"0\" marco=\"A\">libre</tramo>"
+                 "<tramo dia=\"3\" indice=\"2\" marco=\"A\">preferentementeNo1</tramo></plantilla>"
+                 "<opciones><eliminarHuecos>False</eliminarHuecos><tipoDePeriodoLibre>x"
+                 "</tipoDePeriodoLibre><maximoSesionesDiarias>ampliado</maximoSesionesDiarias>"
+                 "<minimoSesionesDiarias>concentrar</minimoSesionesDiarias></opciones>"),
+        "AnadirProfesor");
+    EXPECT_EQ(p.plantilla[0][0][0][0], MAPA_DISPONIBLE);
+    EXPECT_EQ(p.plantilla[0][0][1][0], MAPA_PROHIBIDO);
+    EXPECT_EQ(p.plantilla[0][0][2][0], MAPA_DISPONIBLE);
+    EXPECT_EQ(p.plantilla[0][0][3][1], MAPA_PREFERENTEMENTE_NO1);
+    EXPECT_EQ(p.opciones.noEliminarHuecos, 0);
+    EXPECT_EQ(p.opciones.considerarMaximasHorasDiarias, 2u);
+    EXPECT_EQ(p.opciones.valorMaximasHorasCalculado, 2u);
+    EXPECT_EQ(p.opciones.minimizarDiasOcupados, 1);
+    EXPECT_EQ(Registro(Profesor("<opciones><eliminarHuecos>false</eliminarHuecos></opciones>"),
+                       "AnadirProfesor")
+                  .opciones.noEliminarHuecos,
+              1);
+
+    Registro("<otros><restriccionesCD><permitirAgregarProfesor></permitirAgregarProfesor>"
+             "<permitirCamDuracion>true</permitirCamDuracion></restriccionesCD>"
+             "<funcionesAdicionales><hacerGuardias>no</hacerGuardias></funcionesAdicionales>"
+             "<gruposAlejados><opciones><actualizarAlGenerar>false</actualizarAlGenerar>"
+             "<evitarDobleDesp tipo=\"prohibir\">true</evitarDobleDesp></opciones><listaDeGrupos>"
+             "<grupo>1A</grupo><grupo> </grupo><grupo>2B</grupo></listaDeGrupos></gruposAlejados>"
+             "</otros>",
+             "AnadirGruposAlejados");
+    EXPECT_EQ(Datos().otros.permitirAgregarProfesor, 0);
+    EXPECT_EQ(Datos().otros.permitirCamDuracion, 1);
+    EXPECT_EQ(Datos().otros.hacerGuardias, 0);
+    EXPECT_EQ(Datos().marcos.opcionesGruposAlejados, 0x05u);
+    EXPECT_EQ(Llamadas("AnadirGruposAlejados")[0].textos, (std::vector<std::string>{"1A", "2B"}));
+}
+
+TEST_F(Conversion, Numeros) {
+    const auto solapadas = [&](const std::string& t) {
+        return Registro("<optativas><optativa><nombre>O</nombre><grupo>G</grupo><maxSolapadas>" +
+                            t + "</maxSolapadas></optativa></optativas>",
+                        "AnadirOptativa")
+            .maxSolapadas;
+    };
+    EXPECT_EQ(solapadas("12abc"), 2);
+    EXPECT_EQ(solapadas("7 x"), 7);
+    EXPECT_EQ(solapadas("x7"), 2);
+
+    const auto reduccion = [&](const std::string& t) {
+        return Registro(Profesor("<reduccionCargaLectiva>" + t + "</reduccionCargaLectiva>"),
+                        "AnadirProfesor")
+            .reduccionCargaLectiva;
+    };
+    EXPECT_EQ(reduccion("45"), 30);
+    EXPECT_EQ(reduccion("-3"), 0);
+    EXPECT_EQ(reduccion("12"), 12);
+
+    const REGISTROENCURSO& g = Registro(
+        "<guardias><guardia><nombre>G</nombre><profesoresACadaHora><cantidad>21</cantidad>"
+        "<cantidad>4</cantidad></profesoresACadaHora><integrantes><integrante><nombre>I1"
+        "</nombre><numeroDeGuardias>31</numeroDeGuardias></integrante><integrante><nombre>I2"
+        "</nombre><numeroDeGuardias>-2</numeroDeGuardias><plantilla><tramo dia=\"0\" "
+        "indice=\"2\" marco=\"A\">fijado</tramo></plantilla></integrante></integrantes>"
+        "</guardia></guardias>",
+        "AnadirGuardia");
+    EXPECT_EQ(g.cantidad, 4);
+    EXPECT_EQ(g.cantidadesTramo[5][55], 4);
+    ASSERT_EQ(g.numIntegrantesGuardia, 2);
+    EXPECT_EQ(g.integrantesGuardia[0].numeroDeGuardias, 1);
+    EXPECT_EQ(g.integrantesGuardia[1].numeroDeGuardias, -2);
+    MapaDisponibilidad m;
+    DesempaquetarMapa(g.integrantesGuardia[1].mapas[0], m);
+    EXPECT_EQ(m.celdas[0][1], MAPA_FIJADO);
+    EXPECT_EQ(m.celdas[0][0], MAPA_PREFERENTEMENTE_NO2);
+    DesempaquetarMapa(g.integrantesGuardia[0].mapas[0], m);
+    EXPECT_EQ(m.celdas[0][1], MAPA_PREFERENTEMENTE_NO2);
+
+    Registro("<criterios><huecosEnHorario><huecosEnGrupos></huecosEnGrupos><huecosEnProfesores>"
+             "</huecosEnProfesores></huecosEnHorario><posicionesNoPreferentes><enGrupos>x7"
+             "</enGrupos><enProfesores>11</enProfesores></posicionesNoPreferentes>"
+             "<colocarSesionesLectivas><coincidanALaMismaHora>5</coincidanALaMismaHora>"
+             "<optativaSolapada>2</optativaSolapada><conCambiosDeAula>7</conCambiosDeAula>"
+             "</colocarSesionesLectivas><horarioDeProfesores><guardiasEnExtremos>9"
+             "</guardiasEnExtremos><ordenProfesores>0</ordenProfesores></horarioDeProfesores>"
+             "</criterios><otros><funcionesAdicionales><restriccionDePlantilla>"
+             "<cantidadDeProhibidos>x7</cantidadDeProhibidos><cantidadDePrefNo1>100"
+             "</cantidadDePrefNo1></restriccionDePlantilla></funcionesAdicionales></otros>"
+             "<reuniones><reunion><nombre>R</nombre></reunion></reuniones>",
+             "AnadirReunion");
+    const Criterios& c = Datos().marcos.criterios;
+    EXPECT_EQ(c.pesos[4], 0); // huecosEnGrupos, empty
+    EXPECT_EQ(c.pesos[5], 2); // huecosEnProfesores, empty: unchanged
+    EXPECT_EQ(c.pesos[0], 0); // enGrupos "x7"
+    EXPECT_EQ(c.pesos[1], 3); // enProfesores 11: refused
+    EXPECT_EQ(c.pesos[15], 9);
+    EXPECT_EQ(c.optativaSolapadaCoincidan, 0x52);
+    EXPECT_EQ(c.cambiosAulaOrdenProfesores, 0x07);
+    EXPECT_EQ(Datos().otros.cantidadDeProhibidos, 0);
+    EXPECT_EQ(Datos().otros.cantidadDePrefNo1, 5);
+}
+
+TEST_F(Conversion, Reuniones) {
+    std::string integrantes;
+    for (int i = 0; i < 201; ++i)
+        integrantes += "<integrante>P" + std::to_string(i) + "</integrante>";
+    const REGISTROENCURSO& r = Registro(
+        "<reuniones><reunion subMarco=\"A\"><nombre>R</nombre><distribucionPeriodica>"
+        "<distribucionPeriodicaFija><distribucionSemanal><distribucionFija><numSesiones>1"
+        "</numSesiones><numSesiones>2</numSesiones></distribucionFija></distribucionSemanal>"
+        "</distribucionPeriodicaFija></distribucionPeriodica><tipoDeTarea>RDP</tipoDeTarea>"
+        "<lectiva>true</lectiva><mismaPosicionDistintosPeriodos>obligatorio"
+        "</mismaPosicionDistintosPeriodos><integrantes>" +
+            integrantes + "</integrantes></reunion></reuniones>",
+        "AnadirReunion");
+    EXPECT_EQ(r.numeroDeReuniones, 2);
+    EXPECT_EQ(r.dobleDuracion, 1);
+    EXPECT_STREQ(r.tarea, "RDP");
+    EXPECT_EQ(r.lectiva, 1);
+    EXPECT_EQ(r.mismaPosicionDistintosPeriodos, 2);
+    ASSERT_EQ(r.numIntegrantes, 200);
+    EXPECT_STREQ(r.integrantes[199], "P199");
+    EXPECT_EQ(r.plantilla[0][0][0][0], MAPA_PREFERENTEMENTE_NO2);
+}
+
+TEST_F(Conversion, RelacionesDeUnaSesion) {
+    std::string dentro = "<enDistintoDia><sesiones>";
+    for (int i = 1; i <= 17; ++i)
+        dentro += "<sesion>" + std::to_string(i) + "</sesion>";
+    dentro += "</sesiones></enDistintoDia><previoA>";
+    for (int i = 1; i <= 5; ++i)
+        dentro += "<sesion>" + std::to_string(i) + "</sesion>";
+    dentro += "</previoA><separadosNDiasOMas><separacion><sesion>8</sesion><dias>2</dias>"
+              "</separacion><separacion><dias>3</dias><sesion>9</sesion></separacion>"
+              "</separadosNDiasOMas><profesoresIntercambiables><sesion>x</sesion>"
+              "</profesoresIntercambiables>";
+    lectura_ = Leer(Documento(Sesion(dentro)));
+    const auto& lista = lectura_.manejador->ListaRelaciones();
+    ASSERT_EQ(lista.Cuenta(), 1);
+    const RELACIONESDESESIONES& s = lista.Cabeza()->dato;
+    EXPECT_EQ(s.sesion, 0);
+    EXPECT_EQ(s.numEnDistintoDia, 16);
+    EXPECT_EQ(s.enDistintoDia[15], 16);
+    EXPECT_EQ(s.numPrevioA, 4);
+    EXPECT_EQ(s.numSeparadosNDiasOMas, 2);
+    EXPECT_EQ(s.separadosNDiasOMas[1], 9);
+    EXPECT_EQ(s.diasSeparadosNDiasOMas[1], 3);
+    EXPECT_EQ(s.numIntercambiables, 1);
+    EXPECT_EQ(s.profesoresIntercambiables[0], 0);
+}
+
+TEST_F(Conversion, AjustesDelModelo) {
+    const std::string perfil = "<otros><perfil>primaria</perfil></otros>";
+    Registro(perfil, "PrepararHorario", "<horario/>");
+    EXPECT_EQ(Datos().marcos.perfil, 1);
+
+    auto conDepartamento = NuevoModelo();
+    CopiarTexto(conDepartamento->departamentos.AnadirAlFinal()->dato.nombre, "D");
+    lectura_ = Leer(Documento(perfil), std::move(conDepartamento));
+    EXPECT_EQ(Datos().marcos.perfil, 0);
+    auto conOptativa = NuevoModelo();
+    conOptativa->optativas.AnadirAlFinal();
+    lectura_ = Leer(Documento("<otros><perfil>nada</perfil></otros>"), std::move(conOptativa));
+    EXPECT_EQ(Datos().marcos.perfil, 2);
+
+    // diaFin 5 sets Saturday only in documents of the current format.
+    const std::string periodos = "<periodos><periodo><diaFin>5</diaFin></periodo></periodos>";
+    lectura_ = Leer(Documento(periodos, "20150513"));
+    EXPECT_EQ(Datos().marcos.sabado, 0);
+    EXPECT_EQ(lectura_.manejador->Periodo(), 1);
+    lectura_ = Leer(Documento(periodos));
+    EXPECT_EQ(Datos().marcos.sabado, 1);
+
+    lectura_ = Leer(Documento("<otros><notas> nota </notas><claveXDias><lunes>LUNESLARGO1"
+                              "</lunes><viernes> </viernes></claveXDias></otros>"));
+    EXPECT_EQ(Datos().notas, "nota");
+    EXPECT_STREQ(Datos().marcos.claveXDias[0], "LUNESLARGO");
+    EXPECT_STREQ(Datos().marcos.claveXDias[4], "V");
+}
+
+TEST_F(Conversion, DisponibilidadFueraDeLaRejilla) {
+    const REGISTROENCURSO& p =
+        Registro(Profesor("<plantilla><tramo dia=\"30\" indice=\"0\" marco=\"A\">prohibido</tramo>"
+                          "<tramo dia=\"0\" indice=\"1\" marco=\"A\">prohibido</tramo>"
+                          "<tramo dia=\"6\" indice=\"2\" marco=\"A\">fijado</tramo></plantilla>"),
+                 "AnadirProfesor");
+    // Week 6 does not exist; a recess slot is no lesson of a teacher; day 6 is week 1.
+    for (int w = 0; w < NUM_PERIODOS; ++w)
+        for (int d = 0; d < NUM_DIAS; ++d)
+            for (int i = 0; i < NUM_INTERVALOS; ++i) {
+                if (!(w == 1 && d == 1 && i == 1)) {
+                    EXPECT_EQ(p.plantilla[w][0][d][i], MAPA_DISPONIBLE) << w << d << i;
+                }
+            }
+    EXPECT_EQ(p.plantilla[1][0][1][1], MAPA_FIJADO);
+}
+
+} // namespace

@@ -1,0 +1,239 @@
+// Element paths and attributes: frame ids, slot rows, attribute ranges, capacities and the
+// per-element attribute state.
+#include <gtest/gtest.h>
+
+#include "ayuda.h"
+
+namespace {
+
+using namespace prueba;
+
+class Rutas : public ::testing::Test {
+protected:
+    Entorno entorno;
+};
+
+// Frames A and B (frame B's lessons start at 09:00), then `cuerpo`.
+std::string DosMarcos(const std::string& cuerpo, const std::string& tercero = "") {
+    std::string s = "<marcosDeHorario><marcoHorario id=\"A\" nombre=\"Manana\">";
+    for (int d = 0; d < 5; ++d)
+        s += Tramo("A", d, 0, "08:30:00", "09:20:00", "lectivo", "1") +
+             Tramo("A", d, 1, "09:20:00", "10:10:00", "lectivo", "2");
+    s += "</marcoHorario><marcoHorario id=\"B\" nombre=\"Tarde\" claveX=\"kB\">";
+    for (int d = 0; d < 5; ++d)
+        s += Tramo("B", d, 0, "09:00:00", "09:50:00", "lectivo", "B1");
+    s += "</marcoHorario>" + tercero + "</marcosDeHorario>";
+    return Documento(s + cuerpo);
+}
+
+std::string CeldaProfesor(const std::string& marco) {
+    return "<profesores><profesor><nombre>P</nombre><plantilla><tramo dia=\"0\" indice=\"0\"" +
+           marco + ">prohibido</tramo></plantilla></profesor></profesores>";
+}
+
+// The availability of the teacher built, (period 0, frame, Monday, row 0).
+int CeldaLeida(int marco) {
+    const auto p = Llamadas("AnadirProfesor");
+    EXPECT_EQ(p.size(), 1u);
+    return p.empty() ? -1 : p[0].registro->plantilla[0][marco][0][0];
+}
+
+TEST_F(Rutas, IdentificadoresDeMarco) {
+    const std::string sinId = "<marcoHorario nombre=\"X\">" +
+                              Tramo("A", 0, 0, "07:00:00", "07:50:00", "lectivo", "x") +
+                              "</marcoHorario>";
+    {
+        const Lectura l = Leer(DosMarcos(CeldaProfesor(" marco=\"B\""), sinId));
+        EXPECT_EQ(l.manejador->NumeroMarcos(), 2);
+        EXPECT_EQ(l.datos->marcos.numMarcos, 2);
+        EXPECT_STREQ(l.datos->marcos.nombresMarco[1], "Tarde");
+        EXPECT_STREQ(l.datos->marcos.clavesMarco[1], "kB");
+        // The frame without id adds no slot to frame A.
+        EXPECT_EQ(l.datos->marcos.bloques[0][0].numLectivos, 2);
+        EXPECT_EQ(l.datos->marcos.bloques[0][0].horas[0].horaEntrada, 8);
+        EXPECT_EQ(CeldaLeida(1), MAPA_PROHIBIDO);
+        EXPECT_EQ(CeldaLeida(0), MAPA_DISPONIBLE);
+    }
+    for (const char* marco : {" marco=\"C\"", ""}) {
+        LlamadasPendientes().clear();
+        Leer(DosMarcos(CeldaProfesor(marco)));
+        EXPECT_EQ(CeldaLeida(0), MAPA_PROHIBIDO) << marco;
+    }
+    // An empty id names the first frame not registered, which has no slots.
+    LlamadasPendientes().clear();
+    Leer(DosMarcos(CeldaProfesor(" marco=\"\"")));
+    const REGISTROENCURSO& r = *Llamadas("AnadirProfesor")[0].registro;
+    for (int f = 0; f < NUM_MARCOS; ++f)
+        EXPECT_EQ(r.plantilla[0][f][0][0], MAPA_DISPONIBLE);
+}
+
+TEST_F(Rutas, UnQuintoMarcoSeIgnoraConSusTramos) {
+    std::string s = "<marcosDeHorario>";
+    for (const char* id : {"A", "B", "C", "D", "E"}) {
+        s += std::string("<marcoHorario id=\"") + id + "\">";
+        for (int i = 0; i < 3; ++i)
+            s += Tramo(id, 0, i, "0" + std::to_string(i + 7) + ":00:00",
+                       "0" + std::to_string(i + 7) + ":50:00", "lectivo", id);
+        s += "</marcoHorario>";
+    }
+    const Lectura l = Leer(Documento(s + "</marcosDeHorario>"));
+    EXPECT_EQ(l.manejador->NumeroMarcos(), 4);
+    EXPECT_EQ(l.datos->marcos.numMarcos, 4);
+    for (int f = 0; f < 4; ++f) {
+        EXPECT_EQ(l.datos->marcos.bloques[f][0].numLectivos, 3) << f;
+        EXPECT_EQ(l.datos->marcos.bloques[f][0].nombres[2][0], 'A' + f);
+    }
+}
+
+std::string ConD1Horario(const std::string& tramos) {
+    return Documento(MarcosBasicos() + "<horario>" + tramos + "</horario>");
+}
+
+TEST_F(Rutas, FilaDeUnTramoDelHorario) {
+    const std::string aula = "<aula id=\"A1\"><sesion>0</sesion></aula>";
+    Leer(ConD1Horario("<tramo dia=\"0\" indice=\"500\" marco=\"A\">" + aula + "</tramo>" +
+                      "<tramo dia=\"-1\" indice=\"0\" marco=\"A\">" + aula + "</tramo>" +
+                      "<tramo dia=\"0\" indice=\"-3\" marco=\"A\">" + aula + "</tramo>" +
+                      "<tramo dia=\"0\" indice=\"3\" marco=\"A\">" + aula + "</tramo>" +
+                      "<tramo dia=\"7\" indice=\"2\" marco=\"A\">" + aula + "</tramo>"));
+    // Only the last names a slot: day 7 is Wednesday of week 1.
+    const auto c = Llamadas("ColocarSesion");
+    ASSERT_EQ(c.size(), 1u);
+    EXPECT_EQ(c[0].numeros, (std::vector<long long>{1, 2, 1, 0, 0, 0, 0}));
+
+    // A duty in recesses looks again past the lesson slots, never past the table: here the
+    // last index of the last frame on Saturday.
+    LlamadasPendientes().clear();
+    std::string marcos = "<marcosDeHorario>";
+    for (const char* id : {"A", "B", "C", "D"})
+        marcos += std::string("<marcoHorario id=\"") + id + "\">" +
+                  Tramo(id, 0, 0, "08:00:00", "09:00:00", "lectivo", "1") +
+                  Tramo(id, 0, 1, "09:00:00", "09:20:00", "recreo", "R") +
+                  Tramo(id, 5, 499, "08:00:00", "09:00:00", "lectivo", "1") + "</marcoHorario>";
+    const Lectura l = Leer(
+        Documento(marcos + "</marcosDeHorario><guardias><guardia subMarco=\"D\"><nombre>G</nombre>"
+                           "<enRecreos>true</enRecreos><plantilla>"
+                           "<tramo dia=\"0\" indice=\"1\" marco=\"D\">prohibido</tramo>"
+                           "<tramo dia=\"5\" indice=\"499\" marco=\"D\">fijado</tramo>"
+                           "</plantilla></guardia></guardias>"));
+    EXPECT_EQ(l.datos->marcos.sabado, 1);
+    const REGISTROENCURSO& g = *Llamadas("AnadirGuardia")[0].registro;
+    EXPECT_EQ(g.plantilla[0][0][0][0], MAPA_PROHIBIDO); // recess 0 of Monday
+    for (int d = 1; d < NUM_DIAS; ++d)
+        for (int i = 0; i < NUM_INTERVALOS; ++i)
+            EXPECT_EQ(g.plantilla[0][0][d][i], MAPA_PREFERENTEMENTE_NO2);
+}
+
+TEST_F(Rutas, ValoresDeAtributos) {
+    const std::string doc = Documento(
+        MarcosBasicos() + "<aulas>" +
+        [] {
+            std::string s;
+            for (int i = 0; i < 10; ++i)
+                s += "<aula><nombre>A" + std::to_string(i) + "</nombre></aula>";
+            return s;
+        }() +
+        "</aulas><conjuntoDeAulas><general nombre=\"g\" sinDeclarar=\"300\"/></conjuntoDeAulas>" +
+        "<sesionesLectivas><sesion id=\"1\"><materia>M</materia><grupo numeroAlumnos=\"25\">"
+        "1A</grupo><otrosGrupos><grupo numeroAlumnos=\"1000\">1B</grupo><grupo "
+        "numeroAlumnos=\"7\" tarea=\" T2 \">1C</grupo></otrosGrupos><grupoMateria "
+        "modificado=\"true\" tipo=\" Pq\">M/1A</grupoMateria><distribucionSemanal>"
+        "<distribucionFija><numSesiones>1</numSesiones></distribucionFija></distribucionSemanal>"
+        "</sesion></sesionesLectivas>"
+        "<optativas><optativa><nombre>O</nombre><grupo>1A</grupo><asignaturasOptativas>"
+        "<asignaturaOptativa solapable=\"True\">1</asignaturaOptativa><asignaturaOptativa "
+        "solapable=\"true\">2</asignaturaOptativa><asignaturaOptativa>3</asignaturaOptativa>"
+        "</asignaturasOptativas></optativa></optativas>"
+        "<profesores><profesor><nombre>P</nombre><opciones><intervalosDePermanenciaDiarios "
+        "estricto=\"True\">9</intervalosDePermanenciaDiarios><intervalosDePermanenciaDiarios "
+        "estricto=\"true\">40</intervalosDePermanenciaDiarios><intervalosDePermanenciaDiarios>"
+        "20</intervalosDePermanenciaDiarios></opciones></profesor></profesores>");
+    const Lectura l = Leer(doc);
+    EXPECT_EQ(l.datos->marcos.numAulasGeneral, 250);
+    const auto s = Llamadas("CrearSesionXml");
+    ASSERT_EQ(s.size(), 1u);
+    EXPECT_EQ(s[0].textos, (std::vector<std::string>{"1A=25", "1C=7"}));
+    const REGISTROENCURSO& r = *s[0].registro;
+    ASSERT_EQ(r.numMateriasGrupos, 2);
+    EXPECT_STREQ(r.materiasGrupos[1].grupo, "1C");
+    EXPECT_STREQ(r.materiasGrupos[1].tarea, "T2");
+    EXPECT_EQ(r.grupoMateriaModificado, 1);
+    EXPECT_EQ(r.tipoGrupoMateria, 'P');
+    const REGISTROENCURSO& o = *Llamadas("AnadirOptativa")[0].registro;
+    ASSERT_EQ(o.numSesionesBloque, 3);
+    EXPECT_EQ(o.sesionesBloque[0].solapable, 0);
+    EXPECT_EQ(o.sesionesBloque[1].solapable, 1);
+    EXPECT_EQ(o.sesionesBloque[2].solapable, 0);
+    // `estricto` other than "true", or absent, gives the preferred value.
+    const OpcionesProfesor& p = Llamadas("AnadirProfesor")[0].registro->opciones;
+    EXPECT_EQ(p.permanenciaDiariaEstricta, 40);
+    EXPECT_EQ(p.permanenciaDiaria, 20);
+
+    // A negative count of undeclared rooms leaves the room rows at 0, not wrapped.
+    const Lectura menos = Leer(Documento("<conjuntoDeAulas><general sinDeclarar=\"-5\"/>"
+                                         "<otroConjunto nombre=\" C1 \"><aula>A0</aula>"
+                                         "</otroConjunto></conjuntoDeAulas>"));
+    EXPECT_EQ(menos.datos->marcos.numAulasGeneral, 0);
+    EXPECT_STREQ(Llamadas("AnadirConjuntoAulas")[0].registro->nombreConjunto, "C1");
+}
+
+TEST_F(Rutas, CapacidadesDeLasListas) {
+    std::string aulas, materias;
+    for (int i = 1; i <= 65; ++i)
+        aulas += "<otraAula origenAula=\"" + std::to_string(i) + "\"><aula>R" + std::to_string(i) +
+                 "</aula></otraAula>";
+    for (int i = 1; i <= 513; ++i)
+        materias += "<materia numSesiones=\"" + std::to_string(i) + ".5\">M" + std::to_string(i) +
+                    "</materia>";
+    Leer(Documento("<sesionesLectivas><sesion id=\"0\"><materia>M</materia><grupo>G</grupo>"
+                   "<distribucionSemanal><distribucionFija><numSesiones>1</numSesiones>"
+                   "</distribucionFija></distribucionSemanal><otrasAulas>" +
+                   aulas +
+                   "</otrasAulas></sesion></sesionesLectivas><cursos><curso><nombre>C"
+                   "</nombre><materiasDelCurso>" +
+                   materias + "</materiasDelCurso></curso></cursos>"));
+    const REGISTROENCURSO& s = *Llamadas("CrearSesionXml")[0].registro;
+    ASSERT_EQ(s.numAulas, 64);
+    EXPECT_STREQ(s.aulas[62].aula, "R63");
+    EXPECT_STREQ(s.aulas[63].aula, "R65"); // the 65th's texts go to the 64th
+    EXPECT_EQ(s.aulas[63].origenAula, 64);
+    const REGISTROENCURSO& c = *Llamadas("AnadirCurso")[0].registro;
+    ASSERT_EQ(c.numMateriasCurso, 512);
+    EXPECT_STREQ(c.materiasCurso[511].nombre, "M512");
+    EXPECT_EQ(c.materiasCurso[511].numSesiones, 512.5f);
+}
+
+TEST_F(Rutas, CadaIncompatibilidadLeeSusPropiosAtributos) {
+    Leer(Documento("<profesores><profesor><nombre>P</nombre><opciones>"
+                   "<incompatibilidadEntreSesiones>"
+                   "<salirUltimaEntrarPrimera tipo=\"prohibici\xF3n\" nIntervalos=\"2\">true"
+                   "</salirUltimaEntrarPrimera>"
+                   "<entrarPrimeraSalirUltima nIntervalos=\"1\">false</entrarPrimeraSalirUltima>"
+                   "<entrarPrimeraSalirTarde tipo=\"otro\">true</entrarPrimeraSalirTarde>"
+                   "<menosDeDosIntervalosLibres tipo=\"prohibici\xF3n\">false"
+                   "</menosDeDosIntervalosLibres>"
+                   "</incompatibilidadEntreSesiones></opciones></profesor></profesores>"));
+    const OpcionesProfesor& o = Llamadas("AnadirProfesor")[0].registro->opciones;
+    EXPECT_EQ(o.incompatibilidadesProhibidas, 0x81);
+    EXPECT_EQ(o.salirUltimaEntrarPrimera, 1);
+    EXPECT_EQ(o.nIntervalosSalirUltimaEntrarPrimera, 2);
+    EXPECT_EQ(o.nIntervalosEntrarPrimeraSalirUltima, 1);
+    EXPECT_EQ(o.incompatibilidades, INCOMPATIBILIDAD_ENTRAR_PRIMERA_SALIR_TARDE);
+}
+
+TEST_F(Rutas, ElMarcoDeLasCantidadesPorTramoEsElDeLaGuardia) {
+    const Lectura l = Leer(DosMarcos(
+        "<guardias><guardia subMarco=\"B\"><nombre>G</nombre><plantilla><tramo dia=\"0\" "
+        "indice=\"0\" marco=\"B\">prohibido</tramo></plantilla><profesoresACadaHora><cantidad>3"
+        "</cantidad><porTramo><cantidadTramo dia=\"1\" indice=\"0\">5</cantidadTramo>"
+        "<cantidadTramo dia=\"1\" indice=\"1\">6</cantidadTramo></porTramo>"
+        "</profesoresACadaHora></guardia></guardias>"));
+    const REGISTROENCURSO& g = *Llamadas("AnadirGuardia")[0].registro;
+    EXPECT_EQ(g.subMarco, 1);
+    EXPECT_EQ(g.porTramo, 1);
+    EXPECT_EQ(g.cantidadesTramo[1][0], 5);
+    EXPECT_EQ(g.cantidadesTramo[1][1], 3); // frame B has no second slot
+    EXPECT_EQ(g.plantilla[0][0][0][0], MAPA_PROHIBIDO);
+}
+
+} // namespace
