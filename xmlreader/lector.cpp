@@ -408,7 +408,9 @@ int MyContentInterno2::DiaDeSemana(int dia) const {
 void MyContentInterno2::FinColocacion(int hijo) {
     REGISTROENCURSO& r = *registro_;
     COLOCACION& c = r.colocacion;
-    const bool enTramo = c.dia >= 0 && c.fila >= 0 && c.fila < NUM_INTERVALOS;
+    // Placed only in a lesson row (or a recess) of a day of the six weeks there can be.
+    const bool enTramo =
+        c.dia >= 0 && c.fila >= 0 && c.fila < NUM_INTERVALOS && Semana(c.dia) < NUM_PERIODOS;
     const int semana = enTramo ? Semana(c.dia) : 0;
     const int dia = enTramo ? DiaDeSemana(c.dia) : 0;
     switch (static_cast<FinRuta>(hijo)) {

@@ -226,36 +226,50 @@ TEST_F(Lector, TextoDelElemento) {
 }
 
 std::string DocVersion(const std::string& version) {
-    std::string d0 = Fixture("d0.xml");
-    d0 = Reemplazar(d0, "\t<version>20190612</version>\n",
-                    version.empty() ? "" : "\t<version>" + version + "</version>\n");
-    return Reemplazar(d0, "\t<horario>",
-                      "\t<otros><opciones><opcionesGenerales><mantener5Sesiones>true"
-                      "</mantener5Sesiones></opcionesGenerales></opciones></otros>\n\t<horario>");
+    return Documento("<otros><opciones><opcionesGenerales><mantener5Sesiones>true"
+                     "</mantener5Sesiones></opcionesGenerales></opciones></otros>",
+                     version);
+}
+
+// A model whose teacher Perez teaches a session of 5555 (20 intervals a week); Lopez teaches
+// nothing.
+std::unique_ptr<CDatos> ModeloConCarga() {
+    auto d = NuevoModelo();
+    for (const char* nombre : {"Perez", "Lopez"}) {
+        DHPROF& p = d->profesores.AnadirAlFinal()->dato;
+        CopiarTexto(p.nombre, nombre);
+        RellenarMapasEmpaquetados(p.plantilla, MAPA_DISPONIBLE);
+    }
+    CopiarTexto(d->grupos.AnadirAlFinal()->dato.nombre, "1A");
+    DHSESI& s = d->sesiones.AnadirAlFinal()->dato;
+    s.tipo = SESION_PRINCIPAL;
+    s.profesor = 1;
+    CopiarTexto(s.distribucion, "5555");
+    return d;
 }
 
 TEST_F(Lector, ReglasDeVersion) {
     std::string mensaje;
-    auto d = NuevoModelo();
+    auto d = ModeloConCarga();
     EXPECT_EQ(LeerArchivo(DocVersion("20190613"), mensaje, d.get()), 1);
     ASSERT_EQ(entorno.avisos.avisos.size(), 1u);
     EXPECT_EQ(entorno.avisos.avisos[0].texto, "The XML-KRT schema version is greater than the "
                                               "supported one. You must update KRT.");
     EXPECT_EQ(entorno.avisos.avisos[0].icono, plataforma::Icono::Ninguno);
     EXPECT_EQ(entorno.avisos.avisos[0].botones, plataforma::Botones::Aceptar);
-    EXPECT_TRUE(Llamadas("ActualizarProfesores").empty());
-    EXPECT_EQ(d->marcos.opciones, 0x11u); // the general-options word, 16 plus mantener5Sesiones
+    EXPECT_EQ(d->marcos.opciones, 0x11u); // the general-options word: 16 and mantener5Sesiones
+    EXPECT_EQ(d->profesores.NodoEnIndice(1)->dato.opciones.valorMaximasHorasCalculado, 0u);
 
-    for (const char* v : {"20150513", "", "x"}) {
-        LlamadasPendientes().clear();
-        Leer(DocVersion(v));
-        const auto llamadas = Llamadas("ActualizarProfesores");
-        ASSERT_EQ(llamadas.size(), 1u) << v;
-        EXPECT_EQ(llamadas[0].numeros[0], 0x11) << v;
+    // Old documents (and those without a version) get the teacher workload estimate.
+    for (const char* v : {"20150513", "", "x", "20150514"}) {
+        const Lectura l = Leer(DocVersion(v), ModeloConCarga());
+        const bool antigua = std::string(v) != "20150514";
+        EXPECT_EQ(l.datos->profesores.NodoEnIndice(1)->dato.opciones.valorMaximasHorasCalculado,
+                  antigua ? 1u : 0u)
+            << v;
+        EXPECT_EQ(l.datos->profesores.NodoEnIndice(2)->dato.opciones.valorMaximasHorasCalculado,
+                  0u);
     }
-    LlamadasPendientes().clear();
-    Leer(DocVersion("20150514"));
-    EXPECT_TRUE(Llamadas("ActualizarProfesores").empty());
     EXPECT_EQ(entorno.avisos.avisos.size(), 1u);
 }
 
@@ -304,9 +318,11 @@ TEST_F(Lector, SemanasDiasYPeriodos) {
     }
     {
         // A day far beyond the weeks raises the periods no further than there are.
+        LlamadasPendientes().clear();
         const Lectura l = Leer(Documento(MarcosDias(40, 40) + MarcosDias(0, 0) + Colocacion(40)));
         EXPECT_LE(l.datos->marcos.numPeriodos, 6);
         EXPECT_EQ(l.datos->marcos.numPeriodos, 1);
+        EXPECT_TRUE(Llamadas("ColocarSesion").empty()); // week 8 does not exist
         const Lectura doce = Leer(Documento(MarcosDias(12, 12), "20150513"));
         EXPECT_EQ(doce.datos->marcos.numPeriodos, 3);
     }
