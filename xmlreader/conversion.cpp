@@ -824,6 +824,7 @@ void MyContentInterno2::OpcionProfesor(int destino, std::u16string_view w, const
         if (w == u"true") o.penalizarAlrededorGuardiaRecreo = 1;
         break;
     default: { // 82..89: incompatibilities
+        if (destino < 82 || destino > 89) break;
         struct Incompatibilidad {
             std::uint8_t bit;         // in `incompatibilidades` (0: its own field)
             std::uint8_t prohibicion; // in `incompatibilidadesProhibidas`
