@@ -207,6 +207,15 @@ ENTRADACOLOCACION* CDatos::EntradaEnCelda(int p, int f, int d, int i, int r) con
     return const_cast<ENTRADACOLOCACION*>(&entradas[v - 1]);
 }
 
+std::uint32_t* CDatos::CeldaRejilla(int p, int f, int d, int i, int r) {
+    if (p < 0 || p >= NUM_PERIODOS || f < 0 || f >= NUM_MARCOS) return nullptr;
+    if (d < 0 || d >= NUM_DIAS || i < 0 || i >= NUM_INTERVALOS || r < 0 || r >= filasRejilla)
+        return nullptr;
+    auto& rejilla = rejillas[p][f];
+    const auto celda = static_cast<std::size_t>(NumeroCelda(d, i, r));
+    return celda < rejilla.size() ? &rejilla[celda] : nullptr;
+}
+
 ENTRADACOLOCACION* CDatos::BuscarOcupanteEnOtrosMarcos(int p, int f, int r, int d, int dt,
                                                        int i) const {
     if (f < 0 || f >= NUM_MARCOS || dt < 0 || dt >= NUM_DIAS || i < 0 || i >= NUM_INTERVALOS)

@@ -122,6 +122,8 @@ public:
     // The entry placed in the cell of (period p, frame f, day d, interval i, row r), or null
     // (also when the grid does not exist or the cell lies outside it).
     ENTRADACOLOCACION* EntradaEnCelda(int p, int f, int d, int i, int r) const;
+    // The cell itself, or null when the grid does not exist or the cell lies outside it.
+    std::uint32_t* CeldaRejilla(int p, int f, int d, int i, int r);
     // Cross-frame occupancy.
     bool ComprobarLibreEnOtrosMarcos(int p, int f, int r, int d, int i) const;
     ENTRADACOLOCACION* BuscarOcupanteEnOtrosMarcos(int p, int f, int r, int d, int dt, int i) const;
@@ -169,8 +171,39 @@ public:
     int ContarDiasDisponibles(int dias, int umbral, const DHPROF& profesor,
                               const int porMarco[NUM_MARCOS]) const;
 
-    // ---- Placing the solved timetable of an exchange document
-    // At the start of its `horario`: the placement table and the empty grids.
+    // ---- Placement table (xmlreader/tabla_colocacion.cpp)
+    // The placement entries of every session chain, duty member, meeting member and
+    // complementary activity, per period, and the empty grids of every period and frame with
+    // the recess duty cells cleared. 0 (and no grid) when the grid rows would reach 2046.
+    // Built again from scratch when called again.
+    int CrearTablaColocacion();
+    void RellenarEntradasSesiones();
+    // The entries of the session chain whose main record is `principal` (list index `indice`)
+    // in period `periodo`, by the chain's distribution kind.
+    void RellenarEntradaFija(const MCList<DHSESI>::Nodo* principal, int indice, int periodo);
+    void RellenarEntradaVariable(const MCList<DHSESI>::Nodo* principal, int indice, int periodo);
+    int ContarGuardias() const; // duties in lesson intervals
+    // Duty entries: the rows of the t-th duty in lesson intervals start at filaInicial + 20 t;
+    // pseudo indices from pseudoInicial. Returns the number of members counted.
+    int AnadirEntradasGuardias(int filaInicial, int pseudoInicial);
+    void RellenarEntradaGuardia(const DHGUAR& guardia, int indice, Ref profesor, int fila,
+                                int pseudo, int periodo);
+    void AnadirEntradasReuniones(int filaInicial, int pseudoInicial);
+    int ContarEntradasReuniones() const;
+    void RellenarEntradaReunion(const DHREUN& reunion, int indice, int miembro, int fila,
+                                int pseudo, int periodo);
+    void AnadirEntradasComplementarias(int filaInicial, int pseudoInicial);
+    int ContarEntradasComplementarias() const;
+    void RellenarEntradaComplementaria(const DHCOMP& actividad, int indice, int fila, int pseudo,
+                                       int periodo);
+    // The periods a record with these period flags is taught in, as bits (period rule).
+    unsigned PeriodosDeRegistro(const std::uint8_t periodos[NUM_PERIODOS]) const;
+    // The frame of a record's frame byte: itself when it names a frame of the model, else 0.
+    int MarcoDeEntrada(int marco) const;
+
+    // ---- Placing the solved timetable of an exchange document (xmlreader/colocacion.cpp)
+    // At the start of its `horario`: the room rows settled, then the placement table and the
+    // empty grids ("No hay capacidad" when they do not fit).
     void PrepararHorario();
     // One placement of a `horario` slot: the week, the day within the week, the slot row (the
     // recess number for ColocarGuardiaRecreo), the frame, then what is placed.
@@ -182,6 +215,19 @@ public:
                         const char* profesor);
     void ColocarGuardiaRecreo(int semana, int dia, int recreo, int marco, const char* guardia,
                               const char* profesor);
+    // Whether slot row `fila` of frame `marco` on day `dia` exists in week `semana`.
+    bool ExisteTramo(int semana, int dia, int fila, int marco) const;
+    // The entry of a session (list index `indice` of a main or simultaneous record): its own
+    // entry for occurrence 0, else the entry of its n-th further room; null when none.
+    ENTRADACOLOCACION* BuscarEntradaSesion(int indice, int ocurrencia);
+    ENTRADACOLOCACION* BuscarRepeticion(ENTRADACOLOCACION* entrada, int ocurrencia);
+    // Puts a session entry in the grid of (week, the entry's frame) at the row of its room.
+    void GuardarColocacion(ENTRADACOLOCACION* entrada, int semana, int dia, int fila,
+                           const char* aula, const char* profesor, int anonima);
+    void ColocarEntradaReunion(ENTRADACOLOCACION* entrada, int semana, int dia, int fila);
+    void ColocarEntradaComplementaria(ENTRADACOLOCACION* entrada, int semana, int dia, int fila);
+    void ColocarEntradaGuardia(ENTRADACOLOCACION* entrada, int semana, int dia, int fila);
+    ENTRADACOLOCACION* BuscarEntradaGuardia(int profesor, int guardia);
 
     // ---- Recess duty table
     static int NumeroCeldaGuardias(int p, int f, int k, int d) {

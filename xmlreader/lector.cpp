@@ -424,8 +424,9 @@ void MyContentInterno2::FinColocacion(int hijo) {
             ocurrencia = static_cast<std::uint16_t>(plataforma::LeerEntero(c.refAula));
         ocurrencias_[c.sesion] = ocurrencia;
         if (enTramo && c.recreo == 0) {
-            const std::string aula = std::string(r.aula) + r.conjuntoAlternativo;
-            datos_->ColocarSesion(semana, dia, c.fila, c.marco, aula.c_str(), r.profesor, c.sesion,
+            // The room is its id; an anonymous room without an id is known by its text.
+            const char* aula = r.aula[0] != '\0' ? r.aula : r.conjuntoAlternativo;
+            datos_->ColocarSesion(semana, dia, c.fila, c.marco, aula, r.profesor, c.sesion,
                                   ocurrencia, c.anonima);
         }
         r.aula[0] = '\0';

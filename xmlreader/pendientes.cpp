@@ -124,33 +124,3 @@ void MyContentInterno2::ResolverConsecutivas(CDatos*, RELACIONESCONSECUTIVAS* bl
 void MyContentInterno2::AnadirSimultaneas(CDatos*, int numero, const int ids[]) {
     Anotar("AnadirSimultaneas", std::vector<long long>(ids, ids + numero));
 }
-
-// ---- Placement of the solved timetable --------------------------------------------------------
-
-void CDatos::PrepararHorario() {
-    Anotar("PrepararHorario");
-}
-
-void CDatos::ColocarSesion(int semana, int dia, int fila, int marco, const char* aula,
-                           const char* profesor, int sesion, int ocurrencia, int anonima) {
-    Anotar("ColocarSesion", {semana, dia, fila, marco, sesion, ocurrencia, anonima},
-           {aula, profesor});
-}
-
-void CDatos::ColocarComplementaria(int semana, int dia, int fila, int marco, int numero) {
-    Anotar("ColocarComplementaria", {semana, dia, fila, marco, numero});
-}
-
-void CDatos::ColocarReunion(int semana, int dia, int fila, int marco, const char* reunion) {
-    Anotar("ColocarReunion", {semana, dia, fila, marco}, {reunion});
-}
-
-void CDatos::ColocarGuardia(int semana, int dia, int fila, int marco, const char* guardia,
-                            const char* profesor) {
-    Anotar("ColocarGuardia", {semana, dia, fila, marco}, {guardia, profesor});
-}
-
-void CDatos::ColocarGuardiaRecreo(int semana, int dia, int recreo, int marco, const char* guardia,
-                                  const char* profesor) {
-    Anotar("ColocarGuardiaRecreo", {semana, dia, recreo, marco}, {guardia, profesor});
-}

@@ -1,7 +1,6 @@
 // Recording stand-ins for the operations the reader calls that are built elsewhere: the record
-// builders, the sessions and their relations, and the placement of the solved timetable. Each
-// call is recorded with what it received, so the reader can be tested on its own; each
-// stand-in goes when its operation is built.
+// builders, the sessions and their relations. Each call is recorded with what it received, so
+// the reader can be tested on its own; each stand-in goes when its operation is built.
 #pragma once
 
 #include <memory>

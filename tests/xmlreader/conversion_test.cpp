@@ -296,7 +296,7 @@ TEST_F(Conversion, RelacionesDeUnaSesion) {
 
 TEST_F(Conversion, AjustesDelModelo) {
     const std::string perfil = "<otros><perfil>primaria</perfil></otros>";
-    Registro(perfil, "PrepararHorario", "<horario/>");
+    lectura_ = Leer(Documento("<horario/>" + perfil));
     EXPECT_EQ(Datos().marcos.perfil, 1);
 
     auto conDepartamento = NuevoModelo();

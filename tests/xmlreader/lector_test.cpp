@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "ayuda.h"
+#include "modelo_colocacion.h"
 #include "resources/cadenas.h"
 
 namespace {
@@ -74,7 +75,7 @@ std::string Mayusculas(const std::string& doc) {
     return r;
 }
 
-TEST_F(Lector, D0LlegaATodosSusConstructoresYColocaLaSesion) {
+TEST_F(Lector, D0LlegaATodosSusConstructores) {
     const Lectura l = Leer(Fixture("d0.xml"));
     ASSERT_EQ(l.estado, 0u);
     EXPECT_EQ(l.manejador->RaizVista(), 1);
@@ -90,8 +91,6 @@ TEST_F(Lector, D0LlegaATodosSusConstructoresYColocaLaSesion) {
         "AnadirMateria",
         "AnadirGrupo",
         "CrearSesionXml 0",
-        "PrepararHorario",
-        "ColocarSesion 0 0 1 0 0 0 0 'A1' 'Perez'",
     };
     EXPECT_EQ(Resumen(), esperado);
 
@@ -292,19 +291,22 @@ TEST_F(Lector, SemanasDiasYPeriodos) {
     {
         const Lectura l = Leer(Documento("<periodos><periodo><diaFin>4</diaFin></periodo>"
                                          "<periodo><diaFin>9</diaFin></periodo></periodos>" +
-                                         MarcosDias(0, 9) + Colocacion(7)));
+                                         MarcosDias(0, 9) + Colocacion(7)),
+                               std::move(ModeloD0().datos));
         EXPECT_EQ(l.datos->marcos.numPeriodos, 2);
         EXPECT_EQ(l.datos->marcos.sabado, 0);
         EXPECT_EQ(l.manejador->DiasSemana(), 5);
-        EXPECT_EQ(Resumen().back(), "ColocarSesion 1 2 0 0 0 0 0 'A1' ''");
+        EXPECT_NE(l.datos->EntradaEnCelda(1, 0, 2, 0, 0), nullptr); // week 1, Wednesday
+        EXPECT_EQ(CeldasOcupadas(*l.datos), 1);
     }
     {
-        LlamadasPendientes().clear();
-        const Lectura l = Leer(Documento(MarcosDias(0, 9) + Colocacion(7)));
+        const Lectura l =
+            Leer(Documento(MarcosDias(0, 9) + Colocacion(7)), std::move(ModeloD0().datos));
         EXPECT_EQ(l.datos->marcos.sabado, 1);
         EXPECT_EQ(l.manejador->DiasSemana(), 6);
         EXPECT_EQ(l.datos->marcos.numPeriodos, 2);
-        EXPECT_EQ(Resumen().back(), "ColocarSesion 1 1 0 0 0 0 0 'A1' ''");
+        EXPECT_NE(l.datos->EntradaEnCelda(1, 0, 1, 0, 0), nullptr); // week 1, Tuesday
+        EXPECT_EQ(CeldasOcupadas(*l.datos), 1);
     }
     {
         // Older documents: six days a week, day 6 starts the next week.
@@ -318,11 +320,11 @@ TEST_F(Lector, SemanasDiasYPeriodos) {
     }
     {
         // A day far beyond the weeks raises the periods no further than there are.
-        LlamadasPendientes().clear();
-        const Lectura l = Leer(Documento(MarcosDias(40, 40) + MarcosDias(0, 0) + Colocacion(40)));
+        const Lectura l = Leer(Documento(MarcosDias(40, 40) + MarcosDias(0, 0) + Colocacion(40)),
+                               std::move(ModeloD0().datos));
         EXPECT_LE(l.datos->marcos.numPeriodos, 6);
         EXPECT_EQ(l.datos->marcos.numPeriodos, 1);
-        EXPECT_TRUE(Llamadas("ColocarSesion").empty()); // week 8 does not exist
+        EXPECT_EQ(CeldasOcupadas(*l.datos), 0); // week 8 does not exist
         const Lectura doce = Leer(Documento(MarcosDias(12, 12), "20150513"));
         EXPECT_EQ(doce.datos->marcos.numPeriodos, 3);
     }
@@ -342,58 +344,97 @@ TEST_F(Lector, BloqueDeExtensiones) {
                                          largo.substr(0, 1000) + "></extensiones>\n");
 }
 
-std::string ConHorario(const std::string& horario, const std::string& secciones = "") {
-    std::string d0 = Fixture("d0.xml");
-    const auto i = d0.find("\t<horario>");
-    const auto f = d0.find("</horario>") + 10;
-    return d0.substr(0, i) + secciones + "<horario>" + horario + "</horario>" + d0.substr(f);
+// Frame A of D0, a `horario` with `tramos`, and no record sections: the records come from a
+// model built beforehand.
+std::string SoloHorario(const std::string& tramos) {
+    return Documento(MarcosBasicos() + "<horario>" + tramos + "</horario>");
 }
 
 TEST_F(Lector, OcurrenciasDeUnaSesionEnUnTramo) {
-    Leer(ConHorario("<tramo dia=\"0\" indice=\"2\" marco=\"A\">"
-                    "<aula id=\"A1\"><sesion>0</sesion></aula>"
-                    "<aula id=\"A2\"><sesion>0</sesion></aula>"
-                    "<aula id=\"A2\"><sesion refAula=\"3\">0</sesion></aula>"
-                    "<aula id=\"A1\"><sesion>0</sesion></aula>"
-                    "<aula id=\"A1\"><sesion>1</sesion></aula></tramo>"
-                    "<tramo dia=\"0\" indice=\"2\" marco=\"A\">"
-                    "<aula id=\"A1\"><sesion>0</sesion></aula></tramo>"));
-    std::vector<long long> ocurrencias;
-    for (const auto& c : Llamadas("ColocarSesion"))
-        ocurrencias.push_back(c.numeros[5]);
-    EXPECT_EQ(ocurrencias, (std::vector<long long>{0, 1, 3, 4, 0, 0}));
+    // Session 0 has four further rooms; each `aula` lands in a room of its own, so the cell
+    // shows which entry the occurrence chose.
+    Modelo m = ModeloD0();
+    for (const char* a : {"A3", "A4", "A5", "A6"})
+        m.Aula(a, a);
+    m->sesiones.Quitar(m->sesiones.Cola());
+    for (int i = 0; i < 4; ++i)
+        m.Companera('S', 0, 0, 1, LEC, 1);
+    m.Sesion(1, 0, 1, 2);
+    const Lectura l = Leer(SoloHorario("<tramo dia=\"0\" indice=\"2\" marco=\"A\">"
+                                       "<aula id=\"A1\"><sesion>0</sesion></aula>"
+                                       "<aula id=\"A2\"><sesion>0</sesion></aula>"
+                                       "<aula id=\"A3\"><sesion refAula=\"3\">0</sesion></aula>"
+                                       "<aula id=\"A4\"><sesion>0</sesion></aula>"
+                                       "<aula id=\"A5\"><sesion>1</sesion></aula></tramo>"
+                                       "<tramo dia=\"1\" indice=\"2\" marco=\"A\">"
+                                       "<aula id=\"A6\"><sesion>0</sesion></aula></tramo>"),
+                           std::move(m.datos));
+    std::vector<long> entradas;
+    for (int dia = 0; dia < 2; ++dia)
+        for (int fila = 0; fila < 6; ++fila)
+            if (const auto* e = l.datos->EntradaEnCelda(0, 0, dia, 1, fila))
+                entradas.push_back(e - l.datos->entradas.data());
+    // Occurrences 0, 1, 3 and 4 of session 0, session 1, then occurrence 0 again.
+    EXPECT_EQ(entradas, (std::vector<long>{0, 1, 3, 4, 5, 0}));
+}
+
+TEST_F(Lector, UnAulaAnonimaSeConocePorSuId) {
+    Modelo m = ModeloD0();
+    m.Aula("A3", "AU3");
+    m.Aula("A4", "AU4");
+    m.Sesion(2, 0, 0, 1);
+    m->marcosHorario->FijarAulasGeneral(8); // rooms on rows 0..3, spare rows 4..7
+    const Lectura l = Leer(SoloHorario("<tramo dia=\"0\" indice=\"0\" marco=\"A\">"
+                                       "<aula id=\"3\" anonima=\"x\"><sesion>0</sesion></aula>"
+                                       "<aula id=\"3\" anonima=\"x\"><sesion>1</sesion></aula>"
+                                       "<aula anonima=\"2\"><sesion>2</sesion></aula></tramo>"),
+                           std::move(m.datos));
+    std::vector<int> filas;
+    for (int k = 0; k < 8; ++k)
+        if (const auto* e = l.datos->EntradaEnCelda(0, 0, 0, 0, k))
+            filas.push_back(k * 10 + e->indicePropio);
+    // Session 0 on row 3, session 1 on the highest spare row, session 2 on row 2.
+    EXPECT_EQ(filas, (std::vector<int>{22, 30, 71}));
 }
 
 TEST_F(Lector, ElProfesorDeUnaColocacionNoPasaALaSiguiente) {
-    Leer(ConHorario("<tramo dia=\"0\" indice=\"1\" marco=\"A\"><guardia><nombre>G1</nombre>"
-                    "<profesor>Lopez</profesor></guardia><guardia><nombre>G1</nombre></guardia>"
-                    "</tramo><tramo dia=\"0\" indice=\"2\" marco=\"A\"><aula id=\"A1\">"
-                    "<sesion>0</sesion></aula></tramo>"));
-    const std::vector<std::string> colocaciones = {Resumen().end()[-3], Resumen().end()[-2],
-                                                   Resumen().end()[-1]};
-    EXPECT_EQ(colocaciones, (std::vector<std::string>{
-                                "ColocarGuardiaRecreo 0 0 0 0 'G1' 'Lopez'",
-                                "ColocarGuardiaRecreo 0 0 0 0 'G1' ''",
-                                "ColocarSesion 0 0 1 0 0 0 0 'A1' ''",
-                            }));
+    Modelo m = ModeloD0();
+    m.Guardia("G1", {2}, 1);
+    const Lectura l =
+        Leer(SoloHorario("<tramo dia=\"0\" indice=\"1\" marco=\"A\"><guardia><nombre>G1</nombre>"
+                         "<profesor>Luis</profesor></guardia><guardia><nombre>G1</nombre></guardia>"
+                         "</tramo><tramo dia=\"0\" indice=\"2\" marco=\"A\"><aula id=\"A1\">"
+                         "<sesion>0</sesion></aula></tramo>"),
+             std::move(m.datos));
+    // The second duty names no teacher; the session keeps its own.
+    EXPECT_EQ(l.datos->CeldaGuardias(0, 0, 0, 0).cuenta, 1);
+    ASSERT_NE(l.datos->EntradaEnCelda(0, 0, 0, 1, 0), nullptr);
+    EXPECT_EQ(l.datos->EntradaEnCelda(0, 0, 0, 1, 0)->profesor, 1);
 }
 
 TEST_F(Lector, EnUnRecreoSoloSeColocanGuardias) {
-    Leer(ConHorario("<tramo dia=\"1\" indice=\"1\" marco=\"A\">"
-                    "<aula id=\"A1\"><sesion>0</sesion></aula><reunion>R</reunion>"
-                    "<complementaria>0</complementaria><guardia><nombre>G</nombre>"
-                    "<profesor>Perez</profesor></guardia></tramo>"
-                    "<tramo dia=\"1\" indice=\"0\" marco=\"A\"><reunion>R</reunion>"
-                    "<complementaria>2</complementaria><guardia><nombre>G</nombre>"
-                    "<profesor>Perez</profesor></guardia></tramo>"));
-    const std::vector<std::string> r = Resumen();
-    const std::vector<std::string> colocaciones(r.begin() + 12, r.end());
-    EXPECT_EQ(colocaciones, (std::vector<std::string>{
-                                "ColocarGuardiaRecreo 0 1 0 0 'G' 'Perez'",
-                                "ColocarReunion 0 1 0 0 'R'",
-                                "ColocarComplementaria 0 1 0 0 2",
-                                "ColocarGuardia 0 1 0 0 'G' 'Perez'",
-                            }));
+    Modelo m = ModeloD0();
+    m.Guardia("G", {1});
+    m.Reunion("R", {1});
+    m.Reunion("R2", {1});
+    for (int i = 0; i < 3; ++i)
+        m.Complementaria(1);
+    const Lectura l =
+        Leer(SoloHorario("<tramo dia=\"1\" indice=\"1\" marco=\"A\">"
+                         "<aula id=\"A1\"><sesion>0</sesion></aula><reunion>R2</reunion>"
+                         "<complementaria>0</complementaria><guardia><nombre>G</nombre>"
+                         "<profesor>Ana</profesor></guardia></tramo>"
+                         "<tramo dia=\"1\" indice=\"0\" marco=\"A\"><reunion>R</reunion>"
+                         "<complementaria>2</complementaria><guardia><nombre>G</nombre>"
+                         "<profesor>Ana</profesor></guardia></tramo>"),
+             std::move(m.datos));
+    // Rows: A1, A2, the duty's 20, R, R2, the three activities.
+    std::vector<int> filas;
+    for (int k = 0; k < l.datos->filasRejilla; ++k)
+        if (l.datos->EntradaEnCelda(0, 0, 1, 0, k) != nullptr) filas.push_back(k);
+    EXPECT_EQ(filas, (std::vector<int>{2, 22, 26}));
+    EXPECT_EQ(CeldasOcupadas(*l.datos), 3);
+    EXPECT_EQ(l.datos->CeldaGuardias(0, 0, 0, 1).cuenta, 1);
 }
 
 TEST_F(Lector, ReglasAlFinalDeLosRegistros) {

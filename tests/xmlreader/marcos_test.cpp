@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ayuda.h"
+#include "modelo_colocacion.h"
 
 namespace {
 
@@ -110,7 +111,8 @@ TEST_F(Marcos, LaCuentaDeLectivosSoloCrece) {
         tramos += Lectivo(dia, 0, "08:00:00", "08:55:00");
     const Lectura l =
         Leer(Documento(Marco(tramos) + "<horario><tramo dia=\"0\" indice=\"1\" marco=\"A\"><aula "
-                                       "id=\"A1\"><sesion>0</sesion></aula></tramo></horario>"));
+                                       "id=\"A1\"><sesion>0</sesion></aula></tramo></horario>"),
+             std::move(ModeloD0().datos));
     const BloqueMarcoDia& b = l.datos->marcos.bloques[0][0];
     EXPECT_EQ(b.numLectivos, 2);
     EXPECT_EQ(b.horas[0].horaEntrada, 8);
@@ -118,24 +120,26 @@ TEST_F(Marcos, LaCuentaDeLectivosSoloCrece) {
     EXPECT_EQ(b.horas[1].minutoEntrada, 25);
     EXPECT_EQ(b.horas[1].horaSalida, 10);
     EXPECT_EQ(b.horas[1].minutoSalida, 15);
-    EXPECT_TRUE(Llamadas("ColocarSesion").empty());
+    EXPECT_EQ(CeldasOcupadas(*l.datos), 0); // the document has no slot with indice 1
 }
 
 TEST_F(Marcos, SinTramos) {
     const Lectura l = Leer(Documento("<marcosDeHorario/><horario><tramo dia=\"0\" indice=\"0\" "
                                      "marco=\"A\"><aula id=\"A1\"><sesion>0</sesion></aula>"
-                                     "</tramo></horario>"));
+                                     "</tramo></horario>"),
+                           std::move(ModeloD0().datos));
     ASSERT_TRUE(l.datos->tablaMarcos);
     for (int i = 0; i < TAMANO_TABLA_MARCOS; ++i)
         ASSERT_EQ(l.datos->tablaMarcos[i], -1);
     EXPECT_EQ(l.datos->marcos.porDia, 0);
     EXPECT_EQ(l.datos->marcos.tiemposExactos, 0);
-    EXPECT_TRUE(Llamadas("ColocarSesion").empty());
+    EXPECT_EQ(CeldasOcupadas(*l.datos), 0);
     // Without any frames at all there is no table, and nothing is placed either.
     const Lectura sin = Leer(Documento("<horario><tramo dia=\"0\" indice=\"0\" marco=\"A\"><aula "
-                                       "id=\"A1\"><sesion>0</sesion></aula></tramo></horario>"));
+                                       "id=\"A1\"><sesion>0</sesion></aula></tramo></horario>"),
+                             std::move(ModeloD0().datos));
     EXPECT_FALSE(sin.datos->tablaMarcos);
-    EXPECT_TRUE(Llamadas("ColocarSesion").empty());
+    EXPECT_EQ(CeldasOcupadas(*sin.datos), 0);
 }
 
 TEST_F(Marcos, RecreosYMediodia) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ayuda.h"
+#include "modelo_colocacion.h"
 
 namespace {
 
@@ -91,15 +92,18 @@ std::string ConD1Horario(const std::string& tramos) {
 
 TEST_F(Rutas, FilaDeUnTramoDelHorario) {
     const std::string aula = "<aula id=\"A1\"><sesion>0</sesion></aula>";
-    Leer(ConD1Horario("<tramo dia=\"0\" indice=\"500\" marco=\"A\">" + aula + "</tramo>" +
-                      "<tramo dia=\"-1\" indice=\"0\" marco=\"A\">" + aula + "</tramo>" +
-                      "<tramo dia=\"0\" indice=\"-3\" marco=\"A\">" + aula + "</tramo>" +
-                      "<tramo dia=\"0\" indice=\"3\" marco=\"A\">" + aula + "</tramo>" +
-                      "<tramo dia=\"7\" indice=\"2\" marco=\"A\">" + aula + "</tramo>"));
-    // Only the last names a slot: day 7 is Wednesday of week 1.
-    const auto c = Llamadas("ColocarSesion");
-    ASSERT_EQ(c.size(), 1u);
-    EXPECT_EQ(c[0].numeros, (std::vector<long long>{1, 2, 1, 0, 0, 0, 0}));
+    Modelo m = ModeloD0();
+    m->marcosHorario->FijarNumeroPeriodos(2);
+    const Lectura colocada =
+        Leer(ConD1Horario("<tramo dia=\"0\" indice=\"500\" marco=\"A\">" + aula + "</tramo>" +
+                          "<tramo dia=\"-1\" indice=\"0\" marco=\"A\">" + aula + "</tramo>" +
+                          "<tramo dia=\"0\" indice=\"-3\" marco=\"A\">" + aula + "</tramo>" +
+                          "<tramo dia=\"0\" indice=\"3\" marco=\"A\">" + aula + "</tramo>" +
+                          "<tramo dia=\"7\" indice=\"2\" marco=\"A\">" + aula + "</tramo>"),
+             std::move(m.datos));
+    // Only the last names a slot: day 7 is Wednesday of week 1, slot row 1.
+    EXPECT_NE(colocada.datos->EntradaEnCelda(1, 0, 2, 1, 0), nullptr);
+    EXPECT_EQ(CeldasOcupadas(*colocada.datos), 1);
 
     // A duty in recesses looks again past the lesson slots, never past the table: here the
     // last index of the last frame on Saturday.

@@ -1,0 +1,246 @@
+// Placing the solved timetable: each child of a `horario/tramo` puts a reference to its
+// placement entry in the grid of (week, frame), or, for a duty in a recess, a (teacher, duty)
+// pair in the recess duty table. What cannot be resolved is not stored, and nothing is reported.
+#include "xmlreader/colocacion.h"
+
+#include <algorithm>
+
+#include "model/datos.h"
+#include "platform/avisos.h"
+#include "platform/text.h"
+
+namespace {
+
+constexpr std::uint8_t kFinCadena = 0xFF;
+constexpr std::uint8_t kCadenaCabeza = 2;
+constexpr std::uint8_t kSesion = 0;
+constexpr std::uint8_t kGuardia = 1;
+constexpr std::uint8_t kReunion = 2;
+constexpr std::uint8_t kComplementaria = 3;
+constexpr int kFilasPorGuardia = 20;
+
+constexpr const char* kSinCapacidad = "No hay capacidad.\nThere is no capacity.";
+
+bool Vacio(const char* t) {
+    return t == nullptr || t[0] == '\0';
+}
+
+// The first main or simultaneous record with document id `id`, and its list index.
+const MCList<DHSESI>::Nodo* BuscarSesion(const CDatos& d, int id, int& indice) {
+    indice = 0;
+    for (const auto* n = d.sesiones.Cabeza(); n != nullptr; n = n->siguiente, ++indice)
+        if ((n->dato.tipo == SESION_PRINCIPAL || n->dato.tipo == SESION_SIMULTANEA) &&
+            n->dato.id == id)
+            return n;
+    return nullptr;
+}
+
+} // namespace
+
+int EsNumerico(const char* texto) {
+    if (texto == nullptr) return 1;
+    for (const char* c = texto; *c != '\0'; ++c)
+        if (!plataforma::EsDigito(static_cast<unsigned char>(*c))) return 0;
+    return 1;
+}
+
+void CDatos::PrepararHorario() {
+    // The room rows are settled before the grid is sized: every room of the model has a row.
+    const int aulasDelModelo = aulas.Cuenta() - 1;
+    if (aulasDelModelo > marcos.numAulasGeneral) marcosHorario->FijarAulasGeneral(aulasDelModelo);
+    if (CrearTablaColocacion() == 0)
+        plataforma::AvisosActuales().Mostrar(kSinCapacidad, "", plataforma::Icono::Ninguno,
+                                             plataforma::Botones::Aceptar);
+}
+
+bool CDatos::ExisteTramo(int semana, int dia, int fila, int marco) const {
+    if (semana < 0 || semana >= std::min<int>(marcos.numPeriodos, NUM_PERIODOS)) return false;
+    if (dia < 0 || dia >= NUM_DIAS || marco < 0 || marco >= NUM_MARCOS || fila < 0) return false;
+    return fila < std::min<int>(marcosHorario->Bloque(marco, dia).numLectivos, NUM_INTERVALOS);
+}
+
+// ---- Sessions ---------------------------------------------------------------------------------
+
+void CDatos::ColocarSesion(int semana, int dia, int fila, int marco, const char* aula,
+                           const char* profesor, int sesion, int ocurrencia, int anonima) {
+    if (sesion < 0 || !ExisteTramo(semana, dia, fila, marco)) return;
+    int indice = 0;
+    if (BuscarSesion(*this, sesion, indice) == nullptr) return;
+    ENTRADACOLOCACION* e = BuscarEntradaSesion(indice, ocurrencia);
+    if (e != nullptr) GuardarColocacion(e, semana, dia, fila, aula, profesor, anonima);
+}
+
+ENTRADACOLOCACION* CDatos::BuscarEntradaSesion(int indice, int ocurrencia) {
+    if (indice < 0 || indice >= 0xFFFF) return nullptr;
+    for (std::size_t j = 0; j < entradas.size(); ++j) {
+        ENTRADACOLOCACION& e = entradas[j];
+        if (e.tipo != kSesion) continue;
+        if (e.indicePrincipal == indice) {
+            if (ocurrencia > 0) return BuscarRepeticion(&e, ocurrencia);
+            if (j == 0 || entradas[j - 1].finCadena == kFinCadena) return &e;
+        } else if (e.indicePropio == indice && e.tipoCadena == kCadenaCabeza) {
+            // A simultaneous session heads its own part of the chain.
+            return ocurrencia == 0 ? &e : BuscarRepeticion(&e, ocurrencia);
+        }
+    }
+    return nullptr;
+}
+
+// The n-th further room after `entrada`, within its session: the search stops at the chain's
+// end and where a simultaneous session begins.
+ENTRADACOLOCACION* CDatos::BuscarRepeticion(ENTRADACOLOCACION* entrada, int ocurrencia) {
+    if (entrada == nullptr || ocurrencia <= 0) return nullptr;
+    auto j = static_cast<std::size_t>(entrada - entradas.data());
+    int contadas = 0;
+    while (j < entradas.size() && entradas[j].finCadena != kFinCadena && j + 1 < entradas.size()) {
+        const ENTRADACOLOCACION& siguiente = entradas[j + 1];
+        if (siguiente.tipoCadena == kCadenaCabeza && siguiente.aulaAdicional != 1) return nullptr;
+        ++j;
+        if (entradas[j].aulaAdicional == 1 && ++contadas == ocurrencia) return &entradas[j];
+    }
+    return nullptr;
+}
+
+void CDatos::GuardarColocacion(ENTRADACOLOCACION* e, int semana, int dia, int fila,
+                               const char* aula, const char* profesor, int anonima) {
+    // The grid is the entry's frame's; the slot's frame only served to check the slot.
+    const int marco = e->marco;
+    // Only room rows take a session: rows past them belong to duties and other activities.
+    const int filasAulas = std::min<int>(marcos.numAulasGeneral, filasRejilla);
+    int r = -1;
+    if (anonima == 0 && !Vacio(aula)) {
+        const auto* n = aulas.BuscarNombre(aula);
+        if (n == nullptr) return;
+        const int i = CalcularIndiceNodo(n);
+        if (i == 0 || i - 1 >= filasAulas) return; // "<cualquiera>", or a room with no row
+        r = i - 1;
+    } else {
+        if (anonima != 0 && !Vacio(aula) && EsNumerico(aula) != 0) {
+            const int n = plataforma::LeerEntero(aula);
+            const std::uint32_t* c = CeldaRejilla(semana, marco, dia, fila, n);
+            if (n >= 0 && n < filasAulas && c != nullptr && *c == 0 &&
+                ComprobarLibreEnOtrosMarcos(semana, marco, n, dia, fila))
+                r = n;
+        }
+        if (r < 0) {
+            // The highest free spare row (not taken in an overlapping slot of another frame).
+            const int primera = std::max(0, aulas.Cuenta() - 1);
+            const int dt = marcos.porDia != 0 ? dia : 0;
+            for (int k = filasAulas - 1; k >= primera && r < 0; --k) {
+                const std::uint32_t* c = CeldaRejilla(semana, marco, dia, fila, k);
+                if (c == nullptr || *c != 0) continue;
+                if (marcos.numMarcos >= 2 &&
+                    BuscarOcupanteEnOtrosMarcos(semana, marco, k, dia, dt, fila) != nullptr)
+                    continue;
+                r = k;
+            }
+            if (r < 0) return;
+        }
+    }
+    std::uint32_t* celda = CeldaRejilla(semana, marco, dia, fila, r);
+    if (celda == nullptr) return;
+
+    // A teacher named by the slot takes the place of the entry's teacher along its chain, for
+    // every slot where the entry is placed.
+    if (!Vacio(profesor)) {
+        if (const auto* n = profesores.BuscarNombre(profesor)) {
+            const int t = CalcularIndiceNodo(n);
+            const std::uint16_t t0 = e->profesor;
+            auto j = static_cast<std::size_t>(e - entradas.data());
+            if (t < 0xFFFF) {
+                for (;;) {
+                    if (entradas[j].profesor == t0)
+                        entradas[j].profesor = static_cast<std::uint16_t>(t);
+                    if (entradas[j].finCadena == kFinCadena || j + 1 >= entradas.size() ||
+                        entradas[j + 1].tipoCadena == kCadenaCabeza)
+                        break;
+                    ++j;
+                }
+            }
+        }
+    }
+    *celda = static_cast<std::uint32_t>(e - entradas.data()) + 1;
+}
+
+// ---- Meetings, complementary activities and duties --------------------------------------------
+
+namespace {
+
+ENTRADACOLOCACION* PrimeraEntrada(std::vector<ENTRADACOLOCACION>& entradas, std::uint8_t tipo,
+                                  int actividad) {
+    for (ENTRADACOLOCACION& e : entradas)
+        if (e.tipo == tipo && e.indiceActividad == actividad) return &e;
+    return nullptr;
+}
+
+} // namespace
+
+void CDatos::ColocarEntradaReunion(ENTRADACOLOCACION* e, int semana, int dia, int fila) {
+    std::uint32_t* c = CeldaRejilla(semana, e->marco, dia, fila, e->fila);
+    if (c != nullptr && *c == 0) *c = static_cast<std::uint32_t>(e - entradas.data()) + 1;
+}
+
+void CDatos::ColocarEntradaComplementaria(ENTRADACOLOCACION* e, int semana, int dia, int fila) {
+    std::uint32_t* c = CeldaRejilla(semana, e->marco, dia, fila, e->fila);
+    if (c != nullptr && *c == 0) *c = static_cast<std::uint32_t>(e - entradas.data()) + 1;
+}
+
+// The first free of the duty's 20 rows.
+void CDatos::ColocarEntradaGuardia(ENTRADACOLOCACION* e, int semana, int dia, int fila) {
+    for (int k = 0; k < kFilasPorGuardia; ++k) {
+        std::uint32_t* c = CeldaRejilla(semana, e->marco, dia, fila, e->fila + k);
+        if (c != nullptr && *c == 0) {
+            *c = static_cast<std::uint32_t>(e - entradas.data()) + 1;
+            return;
+        }
+    }
+}
+
+ENTRADACOLOCACION* CDatos::BuscarEntradaGuardia(int profesor, int guardia) {
+    for (ENTRADACOLOCACION& e : entradas)
+        if (e.tipo == kGuardia && e.indiceActividad == guardia && e.profesor == profesor) return &e;
+    return nullptr;
+}
+
+void CDatos::ColocarComplementaria(int semana, int dia, int fila, int marco, int numero) {
+    if (!ExisteTramo(semana, dia, fila, marco)) return;
+    if (numero < 0 || numero >= complementarias.Cuenta()) return;
+    if (auto* e = PrimeraEntrada(entradas, kComplementaria, numero))
+        ColocarEntradaComplementaria(e, semana, dia, fila);
+}
+
+void CDatos::ColocarReunion(int semana, int dia, int fila, int marco, const char* reunion) {
+    if (!ExisteTramo(semana, dia, fila, marco) || Vacio(reunion)) return;
+    const auto* n = reuniones.BuscarNombre(reunion);
+    if (n == nullptr) return;
+    if (auto* e = PrimeraEntrada(entradas, kReunion, CalcularIndiceNodo(n)))
+        ColocarEntradaReunion(e, semana, dia, fila);
+}
+
+void CDatos::ColocarGuardia(int semana, int dia, int fila, int marco, const char* guardia,
+                            const char* profesor) {
+    if (!ExisteTramo(semana, dia, fila, marco) || Vacio(guardia) || Vacio(profesor)) return;
+    const auto* g = guardias.BuscarNombre(guardia);
+    const auto* p = profesores.BuscarNombre(profesor);
+    if (g == nullptr || p == nullptr) return;
+    if (auto* e = BuscarEntradaGuardia(CalcularIndiceNodo(p), CalcularIndiceNodo(g)))
+        ColocarEntradaGuardia(e, semana, dia, fila);
+}
+
+// A duty in a recess: no grid, a (teacher, duty) pair in the recess duty table.
+void CDatos::ColocarGuardiaRecreo(int semana, int dia, int recreo, int marco, const char* guardia,
+                                  const char* profesor) {
+    // Weeks beyond the periods have no cells.
+    if (semana < 0 || semana >= std::min<int>(marcos.numPeriodos, NUM_PERIODOS)) return;
+    if (dia < 0 || dia >= NUM_DIAS || recreo < 0 || recreo >= MAX_RECREOS) return;
+    if (Vacio(profesor)) return;
+    const auto* p = profesores.BuscarNombre(profesor);
+    if (p == nullptr) return;
+    const int f = MarcoDeEntrada(marco);
+    CeldaGuardiasRecreo& celda = CeldaGuardias(semana, f, recreo, dia);
+    if (celda.cuenta < 0 || celda.cuenta >= MAX_GUARDIAS_CELDA) return;
+    const MCList<DHGUAR>::Nodo* g = Vacio(guardia) ? nullptr : guardias.BuscarNombre(guardia);
+    if (g == nullptr) g = BuscarGuardiaRecreo(f);
+    celda.pares[celda.cuenta] = {p, g};
+    ++celda.cuenta;
+}
