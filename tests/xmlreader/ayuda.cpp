@@ -60,6 +60,12 @@ std::vector<LlamadaPendiente> Llamadas(const std::string& operacion) {
     return r;
 }
 
+MapaDisponibilidad Celdas(const MapaEmpaquetado& mapa) {
+    MapaDisponibilidad m;
+    DesempaquetarMapa(mapa, m);
+    return m;
+}
+
 std::string ArchivoTemporal(const std::string& nombre, const std::string& contenido) {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     const auto dir = std::filesystem::temp_directory_path() /

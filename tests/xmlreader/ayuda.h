@@ -2,6 +2,8 @@
 // memory or from a file, and the calls recorded by the stand-ins.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,6 +40,26 @@ std::string MarcosBasicos(int dias = 5);
 
 // The recorded calls of one operation, in order.
 std::vector<LlamadaPendiente> Llamadas(const std::string& operacion);
+
+// The cells of a packed map.
+MapaDisponibilidad Celdas(const MapaEmpaquetado& mapa);
+
+// The record at 0-based index `i` of `lista`; a test failure (and an empty record) when the
+// list is shorter.
+template <class T> const T& En(const MCList<T>& lista, int i) {
+    if (const auto* n = lista.NodoEnIndice(i)) return n->dato;
+    ADD_FAILURE() << "no record at index " << i << " of a list of " << lista.Cuenta();
+    static const T vacio{};
+    return vacio;
+}
+
+// The names of a list's records, in order.
+template <class T> std::vector<std::string> Nombres(const MCList<T>& lista) {
+    std::vector<std::string> r;
+    for (const T& x : lista)
+        r.emplace_back(x.nombre);
+    return r;
+}
 
 // Writes `contenido` to a new file in a temporary folder and returns its path.
 std::string ArchivoTemporal(const std::string& nombre, const std::string& contenido);

@@ -23,6 +23,11 @@ protected:
         return guardado_ ? *guardado_ : vacio_; // calls without a record keep none
     }
     CDatos& Datos() { return *lectura_.datos; }
+    // The model after reading `cuerpo` (after frame A).
+    CDatos& Leido(const std::string& cuerpo, const std::string& marcos = MarcosBasicos()) {
+        lectura_ = Leer(Documento(marcos + cuerpo));
+        return Datos();
+    }
 
     Lectura lectura_;
     std::shared_ptr<const REGISTROENCURSO> guardado_;
@@ -40,13 +45,15 @@ std::string Sesion(const std::string& dentro) {
 }
 
 TEST_F(Conversion, TextosRecortadosYCortadosAntesDeRecortar) {
-    const REGISTROENCURSO& r = Registro(
-        "<profesores><profesor><nombre>     ABCDEFGHIJKLMNOPQRSTUVWXYZabcd</nombre>"
-        "<nombreCompleto>\t Ana \xC1lvarez \x80\x9F\r\n</nombreCompleto><claveDeExportacion>  PER  "
-        "</claveDeExportacion><abreviatura>" +
-            std::string(30, 'x') + "</abreviatura><email>a@b</email></profesor></profesores>",
-        "AnadirProfesor");
-    EXPECT_STREQ(r.profesor, "ABCDEFGHIJKLMNOPQRSTUVWXY");
+    const DHPROF& r =
+        En(Leido("<profesores><profesor><nombre>     ABCDEFGHIJKLMNOPQRSTUVWXYZabcd</nombre>"
+                 "<nombreCompleto>\t Ana \xC1lvarez "
+                 "\x80\x9F\r\n</nombreCompleto><claveDeExportacion>  PER  "
+                 "</claveDeExportacion><abreviatura>" +
+                 std::string(30, 'x') + "</abreviatura><email>a@b</email></profesor></profesores>")
+               .profesores,
+           1);
+    EXPECT_STREQ(r.nombre, "ABCDEFGHIJKLMNOPQRSTUVWXY");
     // Windows-1252 bytes in a document declared ISO-8859-1 come back unchanged.
     EXPECT_STREQ(r.nombreCompleto, "Ana \xC1lvarez \x80\x9F");
     EXPECT_STREQ(r.claveDeExportacion, "PER");
@@ -138,101 +145,108 @@ TEST_F(Conversion, Palabras) {
                   .numMaximoDeSesiones,
               0);
 
-    const REGISTROENCURSO& a = Registro("<aulas><aula><nombre>A</nombre><dedicada>TRUE</dedicada>"
-                                        "<ocupaDiaCompleto>true</ocupaDiaCompleto></aula></aulas>",
-                                        "AnadirAula");
+    const DHAULA& a = En(Leido("<aulas><aula><nombre>A</nombre><dedicada>TRUE</dedicada>"
+                               "<ocupaDiaCompleto>true</ocupaDiaCompleto></aula></aulas>")
+                             .aulas,
+                         1);
     EXPECT_EQ(a.dedicada, 0);
     EXPECT_EQ(a.ocupaDiaCompleto, 1);
 
-    const REGISTROENCURSO& p = Registro(
-        Profesor("<plantilla><tramo dia=\"0\" indice=\"0\" marco=\"A\"> Disponible </tramo>"
-                 "<tramo dia=\"1\" indice=\"0\" marco=\"A\">PROHIBIDO</tramo>"
-                 "<tramo dia=\"2\" indice=\"0\" marco=\"A\">libre</tramo>"
-                 "<tramo dia=\"3\" indice=\"2\" marco=\"A\">preferentementeNo1</tramo></plantilla>"
-                 "<opciones><eliminarHuecos>False</eliminarHuecos><tipoDePeriodoLibre>x"
-                 "</tipoDePeriodoLibre><maximoSesionesDiarias>ampliado</maximoSesionesDiarias>"
-                 "<minimoSesionesDiarias>concentrar</minimoSesionesDiarias></opciones>"),
-        "AnadirProfesor");
-    EXPECT_EQ(p.plantilla[0][0][0][0], MAPA_DISPONIBLE);
-    EXPECT_EQ(p.plantilla[0][0][1][0], MAPA_PROHIBIDO);
-    EXPECT_EQ(p.plantilla[0][0][2][0], MAPA_DISPONIBLE);
-    EXPECT_EQ(p.plantilla[0][0][3][1], MAPA_PREFERENTEMENTE_NO1);
+    const DHPROF& p = En(
+        Leido(Profesor(
+                  "<plantilla><tramo dia=\"0\" indice=\"0\" marco=\"A\"> Disponible </tramo>"
+                  "<tramo dia=\"1\" indice=\"0\" marco=\"A\">PROHIBIDO</tramo>"
+                  "<tramo dia=\"2\" indice=\"0\" marco=\"A\">libre</tramo>"
+                  "<tramo dia=\"3\" indice=\"2\" marco=\"A\">preferentementeNo1</tramo></plantilla>"
+                  "<opciones><eliminarHuecos>False</eliminarHuecos><tipoDePeriodoLibre>x"
+                  "</tipoDePeriodoLibre><maximoSesionesDiarias>ampliado</maximoSesionesDiarias>"
+                  "<minimoSesionesDiarias>concentrar</minimoSesionesDiarias></opciones>"))
+            .profesores,
+        1);
+    const MapaDisponibilidad celdas = Celdas(p.plantilla[0][0]);
+    EXPECT_EQ(celdas.celdas[0][0], MAPA_DISPONIBLE);
+    EXPECT_EQ(celdas.celdas[1][0], MAPA_PROHIBIDO);
+    EXPECT_EQ(celdas.celdas[2][0], MAPA_DISPONIBLE);
+    EXPECT_EQ(celdas.celdas[3][1], MAPA_PREFERENTEMENTE_NO1);
     EXPECT_EQ(p.opciones.noEliminarHuecos, 0);
     EXPECT_EQ(p.opciones.considerarMaximasHorasDiarias, 2u);
     EXPECT_EQ(p.opciones.valorMaximasHorasCalculado, 2u);
     EXPECT_EQ(p.opciones.minimizarDiasOcupados, 1);
-    EXPECT_EQ(Registro(Profesor("<opciones><eliminarHuecos>false</eliminarHuecos></opciones>"),
-                       "AnadirProfesor")
+    EXPECT_EQ(En(Leido(Profesor("<opciones><eliminarHuecos>false</eliminarHuecos></opciones>"))
+                     .profesores,
+                 1)
                   .opciones.noEliminarHuecos,
               1);
 
-    Registro("<otros><restriccionesCD><permitirAgregarProfesor></permitirAgregarProfesor>"
-             "<permitirCamDuracion>true</permitirCamDuracion></restriccionesCD>"
-             "<funcionesAdicionales><hacerGuardias>no</hacerGuardias></funcionesAdicionales>"
-             "<gruposAlejados><opciones><actualizarAlGenerar>false</actualizarAlGenerar>"
-             "<evitarDobleDesp tipo=\"prohibir\">true</evitarDobleDesp></opciones><listaDeGrupos>"
-             "<grupo>1A</grupo><grupo> </grupo><grupo>2B</grupo></listaDeGrupos></gruposAlejados>"
-             "</otros>",
-             "AnadirGruposAlejados");
+    Leido("<grupos><grupo><nombre>1A</nombre></grupo><grupo><nombre>2B</nombre></grupo></grupos>"
+          "<otros><restriccionesCD><permitirAgregarProfesor></permitirAgregarProfesor>"
+          "<permitirCamDuracion>true</permitirCamDuracion></restriccionesCD>"
+          "<funcionesAdicionales><hacerGuardias>no</hacerGuardias></funcionesAdicionales>"
+          "<gruposAlejados><opciones><actualizarAlGenerar>false</actualizarAlGenerar>"
+          "<evitarDobleDesp tipo=\"prohibir\">true</evitarDobleDesp></opciones><listaDeGrupos>"
+          "<grupo>1A</grupo><grupo> </grupo><grupo>2B</grupo></listaDeGrupos></gruposAlejados>"
+          "</otros>");
     EXPECT_EQ(Datos().otros.permitirAgregarProfesor, 0);
     EXPECT_EQ(Datos().otros.permitirCamDuracion, 1);
     EXPECT_EQ(Datos().otros.hacerGuardias, 0);
     EXPECT_EQ(Datos().marcos.opcionesGruposAlejados, 0x05u);
-    EXPECT_EQ(Llamadas("AnadirGruposAlejados")[0].textos, (std::vector<std::string>{"1A", "2B"}));
+    // The far groups, as group positions.
+    EXPECT_EQ(Datos().gruposAlejados.Cuenta(), 2);
+    EXPECT_EQ(En(Datos().gruposAlejados, 0), 0u);
+    EXPECT_EQ(En(Datos().gruposAlejados, 1), 1u);
 }
 
 TEST_F(Conversion, Numeros) {
     const auto solapadas = [&](const std::string& t) {
-        return Registro("<optativas><optativa><nombre>O</nombre><grupo>G</grupo><maxSolapadas>" +
-                            t + "</maxSolapadas></optativa></optativas>",
-                        "AnadirOptativa")
-            .maxSolapadas;
+        Leido("<optativas><optativa><nombre>O</nombre><grupo>G</grupo><maxSolapadas>" + t +
+              "</maxSolapadas></optativa></optativas>");
+        return lectura_.manejador->Registro().maxSolapadas;
     };
     EXPECT_EQ(solapadas("12abc"), 2);
     EXPECT_EQ(solapadas("7 x"), 7);
     EXPECT_EQ(solapadas("x7"), 2);
 
     const auto reduccion = [&](const std::string& t) {
-        return Registro(Profesor("<reduccionCargaLectiva>" + t + "</reduccionCargaLectiva>"),
-                        "AnadirProfesor")
+        return En(Leido(Profesor("<reduccionCargaLectiva>" + t + "</reduccionCargaLectiva>"))
+                      .profesores,
+                  1)
             .reduccionCargaLectiva;
     };
     EXPECT_EQ(reduccion("45"), 30);
     EXPECT_EQ(reduccion("-3"), 0);
     EXPECT_EQ(reduccion("12"), 12);
 
-    const REGISTROENCURSO& g = Registro(
-        "<guardias><guardia><nombre>G</nombre><profesoresACadaHora><cantidad>21</cantidad>"
-        "<cantidad>4</cantidad></profesoresACadaHora><integrantes><integrante><nombre>I1"
-        "</nombre><numeroDeGuardias>31</numeroDeGuardias></integrante><integrante><nombre>I2"
-        "</nombre><numeroDeGuardias>-2</numeroDeGuardias><plantilla><tramo dia=\"0\" "
-        "indice=\"2\" marco=\"A\">fijado</tramo></plantilla></integrante></integrantes>"
-        "</guardia></guardias>",
-        "AnadirGuardia");
+    const DHGUAR& g = En(
+        Leido("<profesores><profesor><nombre>I1</nombre></profesor><profesor><nombre>I2</nombre>"
+              "</profesor></profesores><guardias><guardia><nombre>G</"
+              "nombre><profesoresACadaHora><cantidad>21</cantidad>"
+              "<cantidad>4</cantidad></profesoresACadaHora><integrantes><integrante><nombre>I1"
+              "</nombre><numeroDeGuardias>31</numeroDeGuardias></integrante><integrante><nombre>I2"
+              "</nombre><numeroDeGuardias>-2</numeroDeGuardias><plantilla><tramo dia=\"0\" "
+              "indice=\"2\" marco=\"A\">fijado</tramo></plantilla></integrante></integrantes>"
+              "</guardia></guardias>")
+            .guardias,
+        0);
     EXPECT_EQ(g.cantidad, 4);
-    EXPECT_EQ(g.cantidadesTramo[5][55], 4);
-    ASSERT_EQ(g.numIntegrantesGuardia, 2);
-    EXPECT_EQ(g.integrantesGuardia[0].numeroDeGuardias, 1);
-    EXPECT_EQ(g.integrantesGuardia[1].numeroDeGuardias, -2);
-    MapaDisponibilidad m;
-    DesempaquetarMapa(g.integrantesGuardia[1].mapas[0], m);
-    EXPECT_EQ(m.celdas[0][1], MAPA_FIJADO);
-    EXPECT_EQ(m.celdas[0][0], MAPA_PREFERENTEMENTE_NO2);
-    DesempaquetarMapa(g.integrantesGuardia[0].mapas[0], m);
-    EXPECT_EQ(m.celdas[0][1], MAPA_PREFERENTEMENTE_NO2);
+    EXPECT_EQ(g.cantidadTramo[5][55], 4);
+    ASSERT_EQ(g.numIntegrantes, 2);
+    EXPECT_EQ(g.numeroDeGuardias[0], 1);
+    EXPECT_EQ(g.numeroDeGuardias[1], 254); // the low byte of -2
+    EXPECT_EQ(Celdas(g.mapasIntegrantes[0][1]).celdas[0][1], MAPA_FIJADO);
+    EXPECT_EQ(Celdas(g.mapasIntegrantes[0][1]).celdas[0][0], MAPA_PREFERENTEMENTE_NO2);
+    EXPECT_EQ(Celdas(g.mapasIntegrantes[0][0]).celdas[0][1], MAPA_PREFERENTEMENTE_NO2);
 
-    Registro("<criterios><huecosEnHorario><huecosEnGrupos></huecosEnGrupos><huecosEnProfesores>"
-             "</huecosEnProfesores></huecosEnHorario><posicionesNoPreferentes><enGrupos>x7"
-             "</enGrupos><enProfesores>11</enProfesores></posicionesNoPreferentes>"
-             "<colocarSesionesLectivas><coincidanALaMismaHora>5</coincidanALaMismaHora>"
-             "<optativaSolapada>2</optativaSolapada><conCambiosDeAula>7</conCambiosDeAula>"
-             "</colocarSesionesLectivas><horarioDeProfesores><guardiasEnExtremos>9"
-             "</guardiasEnExtremos><ordenProfesores>0</ordenProfesores></horarioDeProfesores>"
-             "</criterios><otros><funcionesAdicionales><restriccionDePlantilla>"
-             "<cantidadDeProhibidos>x7</cantidadDeProhibidos><cantidadDePrefNo1>100"
-             "</cantidadDePrefNo1></restriccionDePlantilla></funcionesAdicionales></otros>"
-             "<reuniones><reunion><nombre>R</nombre></reunion></reuniones>",
-             "AnadirReunion");
+    Leido("<criterios><huecosEnHorario><huecosEnGrupos></huecosEnGrupos><huecosEnProfesores>"
+          "</huecosEnProfesores></huecosEnHorario><posicionesNoPreferentes><enGrupos>x7"
+          "</enGrupos><enProfesores>11</enProfesores></posicionesNoPreferentes>"
+          "<colocarSesionesLectivas><coincidanALaMismaHora>5</coincidanALaMismaHora>"
+          "<optativaSolapada>2</optativaSolapada><conCambiosDeAula>7</conCambiosDeAula>"
+          "</colocarSesionesLectivas><horarioDeProfesores><guardiasEnExtremos>9"
+          "</guardiasEnExtremos><ordenProfesores>0</ordenProfesores></horarioDeProfesores>"
+          "</criterios><otros><funcionesAdicionales><restriccionDePlantilla>"
+          "<cantidadDeProhibidos>x7</cantidadDeProhibidos><cantidadDePrefNo1>100"
+          "</cantidadDePrefNo1></restriccionDePlantilla></funcionesAdicionales></otros>"
+          "<reuniones><reunion><nombre>R</nombre></reunion></reuniones>");
     const Criterios& c = Datos().marcos.criterios;
     EXPECT_EQ(c.pesos[4], 0); // huecosEnGrupos, empty
     EXPECT_EQ(c.pesos[5], 2); // huecosEnProfesores, empty: unchanged
@@ -246,26 +260,30 @@ TEST_F(Conversion, Numeros) {
 }
 
 TEST_F(Conversion, Reuniones) {
-    std::string integrantes;
-    for (int i = 0; i < 201; ++i)
+    std::string profesores, integrantes;
+    for (int i = 0; i < 201; ++i) {
+        profesores += "<profesor><nombre>P" + std::to_string(i) + "</nombre></profesor>";
         integrantes += "<integrante>P" + std::to_string(i) + "</integrante>";
-    const REGISTROENCURSO& r = Registro(
-        "<reuniones><reunion subMarco=\"A\"><nombre>R</nombre><distribucionPeriodica>"
-        "<distribucionPeriodicaFija><distribucionSemanal><distribucionFija><numSesiones>1"
-        "</numSesiones><numSesiones>2</numSesiones></distribucionFija></distribucionSemanal>"
-        "</distribucionPeriodicaFija></distribucionPeriodica><tipoDeTarea>RDP</tipoDeTarea>"
-        "<lectiva>true</lectiva><mismaPosicionDistintosPeriodos>obligatorio"
-        "</mismaPosicionDistintosPeriodos><integrantes>" +
-            integrantes + "</integrantes></reunion></reuniones>",
-        "AnadirReunion");
-    EXPECT_EQ(r.numeroDeReuniones, 2);
-    EXPECT_EQ(r.dobleDuracion, 1);
-    EXPECT_STREQ(r.tarea, "RDP");
+    }
+    const DHREUN& r = En(
+        Leido("<profesores>" + profesores +
+              "</profesores><reuniones><reunion "
+              "subMarco=\"A\"><nombre>R</nombre><distribucionPeriodica>"
+              "<distribucionPeriodicaFija><distribucionSemanal><distribucionFija><numSesiones>1"
+              "</numSesiones><numSesiones>2</numSesiones></distribucionFija></distribucionSemanal>"
+              "</distribucionPeriodicaFija></distribucionPeriodica><tipoDeTarea>RDP</tipoDeTarea>"
+              "<lectiva>true</lectiva><mismaPosicionDistintosPeriodos>obligatorio"
+              "</mismaPosicionDistintosPeriodos><integrantes>" +
+              integrantes + "</integrantes></reunion></reuniones>")
+            .reuniones,
+        0);
+    EXPECT_EQ(r.numeroDeReuniones, 0x82); // two, of double length
+    EXPECT_EQ(r.tipoDeTarea, 2u);         // the built-in RDP
     EXPECT_EQ(r.lectiva, 1);
     EXPECT_EQ(r.mismaPosicionDistintosPeriodos, 2);
     ASSERT_EQ(r.numIntegrantes, 200);
-    EXPECT_STREQ(r.integrantes[199], "P199");
-    EXPECT_EQ(r.plantilla[0][0][0][0], MAPA_PREFERENTEMENTE_NO2);
+    EXPECT_EQ(r.integrantes[199], 200u); // P199, after the placeholder
+    EXPECT_EQ(Celdas(r.plantilla[0]).celdas[0][0], MAPA_PREFERENTEMENTE_NO2);
 }
 
 TEST_F(Conversion, RelacionesDeUnaSesion) {
@@ -296,7 +314,7 @@ TEST_F(Conversion, RelacionesDeUnaSesion) {
 
 TEST_F(Conversion, AjustesDelModelo) {
     const std::string perfil = "<otros><perfil>primaria</perfil></otros>";
-    lectura_ = Leer(Documento("<horario/>" + perfil));
+    Leido(perfil, "<horario/>");
     EXPECT_EQ(Datos().marcos.perfil, 1);
 
     auto conDepartamento = NuevoModelo();
@@ -324,20 +342,23 @@ TEST_F(Conversion, AjustesDelModelo) {
 }
 
 TEST_F(Conversion, DisponibilidadFueraDeLaRejilla) {
-    const REGISTROENCURSO& p =
-        Registro(Profesor("<plantilla><tramo dia=\"30\" indice=\"0\" marco=\"A\">prohibido</tramo>"
+    const DHPROF& p =
+        En(Leido(Profesor("<plantilla><tramo dia=\"30\" indice=\"0\" marco=\"A\">prohibido</tramo>"
                           "<tramo dia=\"0\" indice=\"1\" marco=\"A\">prohibido</tramo>"
-                          "<tramo dia=\"6\" indice=\"2\" marco=\"A\">fijado</tramo></plantilla>"),
-                 "AnadirProfesor");
+                          "<tramo dia=\"6\" indice=\"2\" marco=\"A\">fijado</tramo></plantilla>"))
+               .profesores,
+           1);
     // Week 6 does not exist; a recess slot is no lesson of a teacher; day 6 is week 1.
-    for (int w = 0; w < NUM_PERIODOS; ++w)
+    for (int w = 0; w < NUM_PERIODOS; ++w) {
+        const MapaDisponibilidad m = Celdas(p.plantilla[w][0]);
         for (int d = 0; d < NUM_DIAS; ++d)
             for (int i = 0; i < NUM_INTERVALOS; ++i) {
                 if (!(w == 1 && d == 1 && i == 1)) {
-                    EXPECT_EQ(p.plantilla[w][0][d][i], MAPA_DISPONIBLE) << w << d << i;
+                    EXPECT_EQ(m.celdas[d][i], MAPA_DISPONIBLE) << w << d << i;
                 }
             }
-    EXPECT_EQ(p.plantilla[1][0][1][1], MAPA_FIJADO);
+    }
+    EXPECT_EQ(Celdas(p.plantilla[1][0]).celdas[1][1], MAPA_FIJADO);
 }
 
 } // namespace

@@ -33,10 +33,9 @@ std::string CeldaProfesor(const std::string& marco) {
 }
 
 // The availability of the teacher built, (period 0, frame, Monday, row 0).
-int CeldaLeida(int marco) {
-    const auto p = Llamadas("AnadirProfesor");
-    EXPECT_EQ(p.size(), 1u);
-    return p.empty() ? -1 : p[0].registro->plantilla[0][marco][0][0];
+int CeldaLeida(const Lectura& l, int marco) {
+    EXPECT_EQ(l.datos->profesores.Cuenta(), 2);
+    return Celdas(En(l.datos->profesores, 1).plantilla[0][marco]).celdas[0][0];
 }
 
 TEST_F(Rutas, IdentificadoresDeMarco) {
@@ -52,20 +51,15 @@ TEST_F(Rutas, IdentificadoresDeMarco) {
         // The frame without id adds no slot to frame A.
         EXPECT_EQ(l.datos->marcos.bloques[0][0].numLectivos, 2);
         EXPECT_EQ(l.datos->marcos.bloques[0][0].horas[0].horaEntrada, 8);
-        EXPECT_EQ(CeldaLeida(1), MAPA_PROHIBIDO);
-        EXPECT_EQ(CeldaLeida(0), MAPA_DISPONIBLE);
+        EXPECT_EQ(CeldaLeida(l, 1), MAPA_PROHIBIDO);
+        EXPECT_EQ(CeldaLeida(l, 0), MAPA_DISPONIBLE);
     }
-    for (const char* marco : {" marco=\"C\"", ""}) {
-        LlamadasPendientes().clear();
-        Leer(DosMarcos(CeldaProfesor(marco)));
-        EXPECT_EQ(CeldaLeida(0), MAPA_PROHIBIDO) << marco;
-    }
+    for (const char* marco : {" marco=\"C\"", ""})
+        EXPECT_EQ(CeldaLeida(Leer(DosMarcos(CeldaProfesor(marco))), 0), MAPA_PROHIBIDO) << marco;
     // An empty id names the first frame not registered, which has no slots.
-    LlamadasPendientes().clear();
-    Leer(DosMarcos(CeldaProfesor(" marco=\"\"")));
-    const REGISTROENCURSO& r = *Llamadas("AnadirProfesor")[0].registro;
+    const Lectura vacio = Leer(DosMarcos(CeldaProfesor(" marco=\"\"")));
     for (int f = 0; f < NUM_MARCOS; ++f)
-        EXPECT_EQ(r.plantilla[0][f][0][0], MAPA_DISPONIBLE);
+        EXPECT_EQ(CeldaLeida(vacio, f), MAPA_DISPONIBLE);
 }
 
 TEST_F(Rutas, UnQuintoMarcoSeIgnoraConSusTramos) {
@@ -121,11 +115,11 @@ TEST_F(Rutas, FilaDeUnTramoDelHorario) {
                            "<tramo dia=\"5\" indice=\"499\" marco=\"D\">fijado</tramo>"
                            "</plantilla></guardia></guardias>"));
     EXPECT_EQ(l.datos->marcos.sabado, 1);
-    const REGISTROENCURSO& g = *Llamadas("AnadirGuardia")[0].registro;
-    EXPECT_EQ(g.plantilla[0][0][0][0], MAPA_PROHIBIDO); // recess 0 of Monday
+    const MapaDisponibilidad g = Celdas(En(l.datos->guardias, 0).plantilla[0]);
+    EXPECT_EQ(g.celdas[0][0], MAPA_PROHIBIDO); // recess 0 of Monday
     for (int d = 1; d < NUM_DIAS; ++d)
         for (int i = 0; i < NUM_INTERVALOS; ++i)
-            EXPECT_EQ(g.plantilla[0][0][d][i], MAPA_PREFERENTEMENTE_NO2);
+            EXPECT_EQ(g.celdas[d][i], MAPA_PREFERENTEMENTE_NO2);
 }
 
 TEST_F(Rutas, ValoresDeAtributos) {
@@ -163,13 +157,8 @@ TEST_F(Rutas, ValoresDeAtributos) {
     EXPECT_STREQ(r.materiasGrupos[1].tarea, "T2");
     EXPECT_EQ(r.grupoMateriaModificado, 1);
     EXPECT_EQ(r.tipoGrupoMateria, 'P');
-    const REGISTROENCURSO& o = *Llamadas("AnadirOptativa")[0].registro;
-    ASSERT_EQ(o.numSesionesBloque, 3);
-    EXPECT_EQ(o.sesionesBloque[0].solapable, 0);
-    EXPECT_EQ(o.sesionesBloque[1].solapable, 1);
-    EXPECT_EQ(o.sesionesBloque[2].solapable, 0);
     // `estricto` other than "true", or absent, gives the preferred value.
-    const OpcionesProfesor& p = Llamadas("AnadirProfesor")[0].registro->opciones;
+    const OpcionesProfesor& p = En(l.datos->profesores, 1).opciones;
     EXPECT_EQ(p.permanenciaDiariaEstricta, 40);
     EXPECT_EQ(p.permanenciaDiaria, 20);
 
@@ -178,46 +167,50 @@ TEST_F(Rutas, ValoresDeAtributos) {
                                          "<otroConjunto nombre=\" C1 \"><aula>A0</aula>"
                                          "</otroConjunto></conjuntoDeAulas>"));
     EXPECT_EQ(menos.datos->marcos.numAulasGeneral, 0);
-    EXPECT_STREQ(Llamadas("AnadirConjuntoAulas")[0].registro->nombreConjunto, "C1");
+    EXPECT_EQ(Nombres(menos.datos->tipos), (std::vector<std::string>{"< no >", "<general>", "C1"}));
 }
 
 TEST_F(Rutas, CapacidadesDeLasListas) {
-    std::string aulas, materias;
+    std::string aulas, materias, delCurso;
     for (int i = 1; i <= 65; ++i)
         aulas += "<otraAula origenAula=\"" + std::to_string(i) + "\"><aula>R" + std::to_string(i) +
                  "</aula></otraAula>";
-    for (int i = 1; i <= 513; ++i)
-        materias += "<materia numSesiones=\"" + std::to_string(i) + ".5\">M" + std::to_string(i) +
+    for (int i = 1; i <= 513; ++i) {
+        materias += "<materia><nombre>M" + std::to_string(i) + "</nombre></materia>";
+        delCurso += "<materia numSesiones=\"" + std::to_string(i) + ".5\">M" + std::to_string(i) +
                     "</materia>";
-    Leer(Documento("<sesionesLectivas><sesion id=\"0\"><materia>M</materia><grupo>G</grupo>"
-                   "<distribucionSemanal><distribucionFija><numSesiones>1</numSesiones>"
-                   "</distribucionFija></distribucionSemanal><otrasAulas>" +
-                   aulas +
-                   "</otrasAulas></sesion></sesionesLectivas><cursos><curso><nombre>C"
-                   "</nombre><materiasDelCurso>" +
-                   materias + "</materiasDelCurso></curso></cursos>"));
+    }
+    const Lectura l =
+        Leer(Documento("<materias>" + materias + "</materias>" +
+                       "<sesionesLectivas><sesion id=\"0\"><materia>M</materia><grupo>G</grupo>"
+                       "<distribucionSemanal><distribucionFija><numSesiones>1</numSesiones>"
+                       "</distribucionFija></distribucionSemanal><otrasAulas>" +
+                       aulas +
+                       "</otrasAulas></sesion></sesionesLectivas><cursos><curso><nombre>C"
+                       "</nombre><materiasDelCurso>" +
+                       delCurso + "</materiasDelCurso></curso></cursos>"));
     const REGISTROENCURSO& s = *Llamadas("CrearSesionXml")[0].registro;
     ASSERT_EQ(s.numAulas, 64);
     EXPECT_STREQ(s.aulas[62].aula, "R63");
     EXPECT_STREQ(s.aulas[63].aula, "R65"); // the 65th's texts go to the 64th
     EXPECT_EQ(s.aulas[63].origenAula, 64);
-    const REGISTROENCURSO& c = *Llamadas("AnadirCurso")[0].registro;
-    ASSERT_EQ(c.numMateriasCurso, 512);
-    EXPECT_STREQ(c.materiasCurso[511].nombre, "M512");
-    EXPECT_EQ(c.materiasCurso[511].numSesiones, 512.5f);
+    // A course keeps its first 512 subjects.
+    ASSERT_EQ(l.datos->matCur.Cuenta(), 512);
+    EXPECT_EQ(En(l.datos->matCur, 511).materia, 511u);
 }
 
 TEST_F(Rutas, CadaIncompatibilidadLeeSusPropiosAtributos) {
-    Leer(Documento("<profesores><profesor><nombre>P</nombre><opciones>"
-                   "<incompatibilidadEntreSesiones>"
-                   "<salirUltimaEntrarPrimera tipo=\"prohibici\xF3n\" nIntervalos=\"2\">true"
-                   "</salirUltimaEntrarPrimera>"
-                   "<entrarPrimeraSalirUltima nIntervalos=\"1\">false</entrarPrimeraSalirUltima>"
-                   "<entrarPrimeraSalirTarde tipo=\"otro\">true</entrarPrimeraSalirTarde>"
-                   "<menosDeDosIntervalosLibres tipo=\"prohibici\xF3n\">false"
-                   "</menosDeDosIntervalosLibres>"
-                   "</incompatibilidadEntreSesiones></opciones></profesor></profesores>"));
-    const OpcionesProfesor& o = Llamadas("AnadirProfesor")[0].registro->opciones;
+    const Lectura l = Leer(
+        Documento("<profesores><profesor><nombre>P</nombre><opciones>"
+                  "<incompatibilidadEntreSesiones>"
+                  "<salirUltimaEntrarPrimera tipo=\"prohibici\xF3n\" nIntervalos=\"2\">true"
+                  "</salirUltimaEntrarPrimera>"
+                  "<entrarPrimeraSalirUltima nIntervalos=\"1\">false</entrarPrimeraSalirUltima>"
+                  "<entrarPrimeraSalirTarde tipo=\"otro\">true</entrarPrimeraSalirTarde>"
+                  "<menosDeDosIntervalosLibres tipo=\"prohibici\xF3n\">false"
+                  "</menosDeDosIntervalosLibres>"
+                  "</incompatibilidadEntreSesiones></opciones></profesor></profesores>"));
+    const OpcionesProfesor& o = En(l.datos->profesores, 1).opciones;
     EXPECT_EQ(o.incompatibilidadesProhibidas, 0x81);
     EXPECT_EQ(o.salirUltimaEntrarPrimera, 1);
     EXPECT_EQ(o.nIntervalosSalirUltimaEntrarPrimera, 2);
@@ -232,12 +225,12 @@ TEST_F(Rutas, ElMarcoDeLasCantidadesPorTramoEsElDeLaGuardia) {
         "</cantidad><porTramo><cantidadTramo dia=\"1\" indice=\"0\">5</cantidadTramo>"
         "<cantidadTramo dia=\"1\" indice=\"1\">6</cantidadTramo></porTramo>"
         "</profesoresACadaHora></guardia></guardias>"));
-    const REGISTROENCURSO& g = *Llamadas("AnadirGuardia")[0].registro;
+    const DHGUAR& g = En(l.datos->guardias, 0);
     EXPECT_EQ(g.subMarco, 1);
     EXPECT_EQ(g.porTramo, 1);
-    EXPECT_EQ(g.cantidadesTramo[1][0], 5);
-    EXPECT_EQ(g.cantidadesTramo[1][1], 3); // frame B has no second slot
-    EXPECT_EQ(g.plantilla[0][0][0][0], MAPA_PROHIBIDO);
+    EXPECT_EQ(g.cantidadTramo[1][0], 5);
+    EXPECT_EQ(g.cantidadTramo[1][1], 3); // frame B has no second slot
+    EXPECT_EQ(Celdas(g.plantilla[0]).celdas[0][0], MAPA_PROHIBIDO);
 }
 
 } // namespace
