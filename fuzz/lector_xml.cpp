@@ -1,6 +1,8 @@
 // Fuzz target of the exchange document reader: any bytes, read as a document into a model set
 // up as the load flow sets it up. The frame configuration must keep its bounds whatever the
-// document says.
+// document says, and the sessions their shape: chains that start with a main record,
+// relations that are symmetric and never link a session to itself, block members in range.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -9,7 +11,6 @@
 #include "platform/avisos.h"
 #include "platform/sax.h"
 #include "xmlreader/contenido.h"
-#include "xmlreader/pendientes.h"
 
 namespace {
 
@@ -17,14 +18,65 @@ void Comprobar(bool condicion) {
     if (!condicion) std::abort();
 }
 
+using Nodo = MCList<DHSESI>::Nodo;
+
+// Each entry of one relation array of `s` names another record that lists `s` back, once.
+template <std::size_t N>
+void Simetrica(const CDatos& d, const Nodo* s, const Ref (&refs)[N], int cuenta,
+               const Ref (RelacionesSesion::*otra)[N], std::uint8_t RelacionesSesion::*cuentaOtra) {
+    Comprobar(cuenta <= static_cast<int>(N));
+    const Ref propia = d.Referencia<DHSESI>(s);
+    for (int i = 0; i < cuenta; ++i) {
+        const Nodo* p = d.Resolver(d.sesiones, refs[i]);
+        Comprobar(p != nullptr && p != s);
+        for (int j = i + 1; j < cuenta; ++j)
+            Comprobar(refs[j] != refs[i]);
+        const RelacionesSesion& r = p->dato.relaciones;
+        int vuelta = 0;
+        const int m = std::min<int>(r.*cuentaOtra, static_cast<int>(N));
+        for (int j = 0; j < m; ++j)
+            vuelta += (r.*otra)[j] == propia ? 1 : 0;
+        Comprobar(vuelta == 1);
+    }
+}
+
+void ComprobarSesiones(const CDatos& d) {
+    const int n = d.sesiones.Cuenta();
+    Comprobar(n == 0 || d.sesiones.Cabeza()->dato.tipo == SESION_PRINCIPAL);
+    for (const Nodo* s = d.sesiones.Cabeza(); s != nullptr; s = s->siguiente) {
+        const DHSESI& x = s->dato;
+        const RelacionesSesion& r = x.relaciones;
+        using R = RelacionesSesion;
+        Simetrica(d, s, r.enDistintoDia, r.numEnDistintoDia, &R::enDistintoDia,
+                  &R::numEnDistintoDia);
+        Simetrica(d, s, r.noConsecutivas, r.numNoConsecutivas, &R::noConsecutivas,
+                  &R::numNoConsecutivas);
+        Simetrica(d, s, r.noCoincidentes, r.numNoCoincidentes, &R::noCoincidentes,
+                  &R::numNoCoincidentes);
+        Simetrica(d, s, r.previoPosterior, r.numPrevioPosterior, &R::previoPosterior,
+                  &R::numPrevioPosterior);
+        Simetrica(d, s, r.separacion, r.numSeparacion, &R::separacion, &R::numSeparacion);
+        Simetrica(d, s, r.profesoresIntercambiables, r.numIntercambiables,
+                  &R::profesoresIntercambiables, &R::numIntercambiables);
+        // Consecutive partners: 1-based positions of other records, 0 for none.
+        const Ref propia = d.Referencia<DHSESI>(s) + 1;
+        for (Ref p : {x.consecutivaPrimera, x.consecutivaSegunda})
+            Comprobar(p <= static_cast<Ref>(n) && p != propia);
+    }
+    for (const DHOPTATIVAS& o : d.optativas) {
+        Comprobar(o.numSesiones >= 1 && o.numSesiones <= DHOPTATIVAS::MAX_SESIONES);
+        for (int i = 0; i < o.numSesiones; ++i) {
+            const Nodo* s = d.Resolver(d.sesiones, o.sesiones[i]);
+            Comprobar(s != nullptr && s->dato.tipo == SESION_PRINCIPAL);
+        }
+    }
+    for (Ref g : d.gruposAlejados)
+        Comprobar(d.Resolver(d.grupos, g) != nullptr);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano) {
-    static const bool preparado = [] {
-        GuardarRegistrosPendientes(false);
-        return true;
-    }();
-    (void)preparado;
     plataforma::AvisosGrabados avisos;
     plataforma::AvisosInstalados instalados(avisos);
 
@@ -42,7 +94,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
         Comprobar(manejador.DiasSemana() == 5 || manejador.DiasSemana() == 6);
         Comprobar(manejador.NumeroMarcos() >= 0 && manejador.NumeroMarcos() <= NUM_MARCOS);
     }
-    LlamadasPendientes().clear();
 
     const DHMARCOS& m = d->marcos;
     Comprobar(m.numPeriodos >= 1 && m.numPeriodos <= NUM_PERIODOS);
@@ -62,5 +113,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
             Comprobar(v == -1 || (v >= 0 && v < NUM_INTERVALOS) ||
                       (v >= 70 && v < 70 + MAX_RECREOS));
         }
+    ComprobarSesiones(*d);
     return 0;
 }

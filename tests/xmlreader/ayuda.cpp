@@ -53,13 +53,6 @@ std::string MarcosBasicos(int dias) {
     return s + "\t\t</marcoHorario>\n\t</marcosDeHorario>\n";
 }
 
-std::vector<LlamadaPendiente> Llamadas(const std::string& operacion) {
-    std::vector<LlamadaPendiente> r;
-    for (const auto& l : LlamadasPendientes())
-        if (l.operacion == operacion) r.push_back(l);
-    return r;
-}
-
 MapaDisponibilidad Celdas(const MapaEmpaquetado& mapa) {
     MapaDisponibilidad m;
     DesempaquetarMapa(mapa, m);
@@ -76,13 +69,8 @@ std::string ArchivoTemporal(const std::string& nombre, const std::string& conten
     return p.string();
 }
 
-Entorno::Entorno() : instalados_(avisos) {
-    LlamadasPendientes().clear();
-    GuardarRegistrosPendientes(true);
-}
+Entorno::Entorno() : instalados_(avisos) {}
 
-Entorno::~Entorno() {
-    LlamadasPendientes().clear();
-}
+Entorno::~Entorno() = default;
 
 } // namespace prueba

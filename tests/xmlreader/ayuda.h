@@ -1,5 +1,5 @@
 // Helpers of the reader's tests: models set up as the load flow does, documents parsed from
-// memory or from a file, and the calls recorded by the stand-ins.
+// memory or from a file, and the records read.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,7 +12,6 @@
 #include "platform/avisos.h"
 #include "xmlreader/contenido.h"
 #include "xmlreader/lector.h"
-#include "xmlreader/pendientes.h"
 
 namespace prueba {
 
@@ -38,9 +37,6 @@ std::string Tramo(const std::string& submarco, int dia, int indice, const std::s
 // 09:20-09:40 (1, "R1") and the lesson 09:40-10:30 (2, "2").
 std::string MarcosBasicos(int dias = 5);
 
-// The recorded calls of one operation, in order.
-std::vector<LlamadaPendiente> Llamadas(const std::string& operacion);
-
 // The cells of a packed map.
 MapaDisponibilidad Celdas(const MapaEmpaquetado& mapa);
 
@@ -64,7 +60,7 @@ template <class T> std::vector<std::string> Nombres(const MCList<T>& lista) {
 // Writes `contenido` to a new file in a temporary folder and returns its path.
 std::string ArchivoTemporal(const std::string& nombre, const std::string& contenido);
 
-// Empties the recorded calls and records notices, for one test.
+// Records notices, for one test.
 class Entorno {
 public:
     Entorno();

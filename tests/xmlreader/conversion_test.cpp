@@ -11,27 +11,27 @@ class Conversion : public ::testing::Test {
 protected:
     Entorno entorno;
 
-    // The record of the one call of `operacion` after reading `cuerpo` (after frame A).
-    const REGISTROENCURSO& Registro(const std::string& cuerpo, const std::string& operacion,
-                                    const std::string& marcos = MarcosBasicos()) {
-        LlamadasPendientes().clear();
-        lectura_ = Leer(Documento(marcos + cuerpo));
-        const auto l = Llamadas(operacion);
-        EXPECT_EQ(l.size(), 1u) << operacion;
-        if (l.empty()) return vacio_;
-        guardado_ = l[0].registro;
-        return guardado_ ? *guardado_ : vacio_; // calls without a record keep none
-    }
     CDatos& Datos() { return *lectura_.datos; }
     // The model after reading `cuerpo` (after frame A).
     CDatos& Leido(const std::string& cuerpo, const std::string& marcos = MarcosBasicos()) {
         lectura_ = Leer(Documento(marcos + cuerpo));
         return Datos();
     }
+    // The main record of the one session of `cuerpo`, read after frame A, `previos`, and the
+    // subject M and group G.
+    const DHSESI& SesionLeida(const std::string& cuerpo,
+                              const std::string& marcos = MarcosBasicos(),
+                              const std::string& previos = "") {
+        Leido(previos +
+                  "<materias><materia><nombre>M</nombre></materia></materias><grupos><grupo>"
+                  "<nombre>G</nombre></grupo></grupos>" +
+                  cuerpo,
+              marcos);
+        EXPECT_EQ(Datos().sesiones.Cuenta(), 1);
+        return En(Datos().sesiones, 0);
+    }
 
     Lectura lectura_;
-    std::shared_ptr<const REGISTROENCURSO> guardado_;
-    REGISTROENCURSO vacio_{};
 };
 
 std::string Profesor(const std::string& dentro) {
@@ -61,17 +61,22 @@ TEST_F(Conversion, TextosRecortadosYCortadosAntesDeRecortar) {
     EXPECT_STREQ(r.email, "a@b");
 
     // A session keeps its first named room and room set.
-    const REGISTROENCURSO& s =
-        Registro(Sesion("<listaDeAulas><aula> </aula><aula>A1</aula><aula>A2</aula></listaDeAulas>"
-                        "<listaDeAlternativas><conjuntoAlternativo>C</conjuntoAlternativo>"
-                        "<conjuntoAlternativo>D</conjuntoAlternativo></listaDeAlternativas>"
-                        "<notas>n\xF1</notas><departamento>Dep</departamento><tarea>T</tarea>"),
-                 "CrearSesionXml");
-    EXPECT_STREQ(s.aula, "A1");
-    EXPECT_STREQ(s.conjuntoAlternativo, "C");
+    const DHSESI& s = SesionLeida(
+        Sesion("<listaDeAulas><aula> </aula><aula>A1</aula><aula>A2</aula></listaDeAulas>"
+               "<listaDeAlternativas><conjuntoAlternativo>C</conjuntoAlternativo>"
+               "<conjuntoAlternativo>D</conjuntoAlternativo></listaDeAlternativas>"
+               "<notas>n\xF1</notas><departamento>Dep</departamento><tarea>T</tarea>"),
+        MarcosBasicos(),
+        "<aulas><aula><nombre>A1</nombre></aula><aula><nombre>A2</nombre></aula></aulas>"
+        "<conjuntoDeAulas><otroConjunto nombre=\"D\"/><otroConjunto nombre=\"C\"/>"
+        "</conjuntoDeAulas><tareas><tarea><nombre>U</nombre></tarea><tarea><nombre>T</nombre>"
+        "</tarea></tareas><departamentos><departamento><nombre>Dep</nombre></departamento>"
+        "</departamentos>");
+    EXPECT_EQ(s.aula, 1u);
+    EXPECT_EQ(s.conjuntoAlternativo, 3u);
     EXPECT_STREQ(s.notas, "n\xF1");
-    EXPECT_STREQ(s.departamento, "Dep");
-    EXPECT_STREQ(s.tarea, "T");
+    EXPECT_EQ(s.departamento, 1u);
+    EXPECT_EQ(s.tarea, 1u);
 }
 
 TEST_F(Conversion, CaracteresDeDistribucion) {
@@ -86,35 +91,34 @@ TEST_F(Conversion, CaracteresDeDistribucion) {
                                seis +
                                "<enPeriodos><refPeriodo>7</refPeriodo></enPeriodos>"
                                "</sesion></sesionesLectivas>";
-    EXPECT_STREQ(Registro(sesion, "CrearSesionXml").distribucion, "12\xBD\xBE&");
-    EXPECT_STREQ(Registro(sesion, "CrearSesionXml", MarcosBasicos(6)).distribucion, "12\xBD\xBE&1");
+    EXPECT_STREQ(SesionLeida(sesion).distribucion, "12\xBD\xBE&");
+    EXPECT_STREQ(SesionLeida(sesion, MarcosBasicos(6)).distribucion, "12\xBD\xBE&1");
     EXPECT_EQ(Datos().marcos.sabado, 1);
 
-    const REGISTROENCURSO& p = Registro(
+    const DHSESI& p = SesionLeida(
         "<sesionesLectivas><sesion id=\"0\"><materia>M</materia><grupo>G</grupo>"
         "<distribucionPeriodica><distribucionPeriodicaFija><distribucionSemanal>"
         "<distribucionFija><numSesiones>2</numSesiones></distribucionFija></distribucionSemanal>"
         "<enPeriodos><refPeriodo>2</refPeriodo><refPeriodo>0</refPeriodo><refPeriodo>7"
         "</refPeriodo><refPeriodo>6</refPeriodo></enPeriodos></distribucionPeriodicaFija>"
-        "</distribucionPeriodica></sesion></sesionesLectivas>",
-        "CrearSesionXml");
+        "</distribucionPeriodica></sesion></sesionesLectivas>");
     EXPECT_STREQ(p.distribucion, "2");
     EXPECT_EQ(std::vector<int>(p.periodos, p.periodos + 6), (std::vector<int>{0, 1, 0, 0, 0, 1}));
 }
 
 TEST_F(Conversion, Palabras) {
     const auto mismaHora = [&](const std::string& texto) {
-        return Registro(Sesion("<opciones><penaSesionMismaHora>" + texto +
-                               "</penaSesionMismaHora></opciones>"),
-                        "CrearSesionXml")
-            .opcionesSesion.penaSesionMismaHora;
+        return SesionLeida(Sesion("<opciones><penaSesionMismaHora>" + texto +
+                                  "</penaSesionMismaHora>"
+                                  "</opciones>"))
+            .opciones.penaSesionMismaHora;
     };
     EXPECT_EQ(mismaHora("indiferente"), 1);
     EXPECT_EQ(mismaHora("indiferente "), 2);
     EXPECT_EQ(mismaHora(""), 2);
     EXPECT_EQ(mismaHora("distinta"), 0);
 
-    const REGISTROENCURSO& o = Registro(
+    const DHSESI& o = SesionLeida(
         Sesion("<opciones><penaSesionesAPrimera>true</penaSesionesAPrimera>"
                "<penaSesionesAUltima></penaSesionesAUltima><penaCoincidanPorLaTarde>no"
                "</penaCoincidanPorLaTarde><permitirImpartanEnDiasSeguidos>obligatoriamente"
@@ -122,26 +126,25 @@ TEST_F(Conversion, Palabras) {
                "</mismaPosicionDistintosPeriodos><considerarLunesViernesSeguidos>TRUE"
                "</considerarLunesViernesSeguidos></opciones>"
                "<enDistintoDia><enDiasSeguidos>prohibido</enDiasSeguidos></enDistintoDia>"
-               "<distribucionSemanal><distribucionVariable><penalizarSesionesSueltas>prohibido"
+               "<distribucionSemanal><distribucionVariable><numSesiones>2</numSesiones>"
+               "<penalizarSesionesSueltas>prohibido"
                "</penalizarSesionesSueltas><numMaximoDeSesiones>300</numMaximoDeSesiones>"
                "<admitirBloquesDiscontinuos>true</admitirBloquesDiscontinuos>"
-               "</distribucionVariable></distribucionSemanal>"),
-        "CrearSesionXml");
-    EXPECT_EQ(o.opcionesSesion.penaSesionesAPrimera, 0);
-    EXPECT_EQ(o.opcionesSesion.penaSesionesAUltima, 1);
-    EXPECT_EQ(o.opcionesSesion.penaCoincidan, 0x01);
-    EXPECT_EQ(o.opcionesSesion.permitirImpartanEnDiasSeguidos, 3u);
-    EXPECT_EQ(o.opcionesSesion.mismaPosicionDistintosPeriodos, 3u);
-    EXPECT_EQ(o.opcionesSesion.considerarLunesViernesSeguidos, 0);
-    EXPECT_EQ(o.opcionesSesion.penaSalirUltimaEntrarPrimera, 1); // the model's default
+               "</distribucionVariable></distribucionSemanal>"));
+    EXPECT_EQ(o.opciones.penaSesionesAPrimera, 0);
+    EXPECT_EQ(o.opciones.penaSesionesAUltima, 1);
+    EXPECT_EQ(o.opciones.penaCoincidan, 0x01);
+    EXPECT_EQ(o.opciones.permitirImpartanEnDiasSeguidos, 3u);
+    EXPECT_EQ(o.opciones.mismaPosicionDistintosPeriodos, 3u);
+    EXPECT_EQ(o.opciones.considerarLunesViernesSeguidos, 0);
+    EXPECT_EQ(o.opciones.penaSalirUltimaEntrarPrimera, 1); // the model's default
     EXPECT_EQ(o.enDiasSeguidos, 2);
-    EXPECT_EQ(o.penalizarSesionesSueltas, 2);
+    EXPECT_EQ(o.tipoDistribucion, 1);
+    EXPECT_EQ(o.opcionesDistribucionVariable, 0x09); // prohibido, admitirBloquesDiscontinuos
     EXPECT_EQ(o.numMaximoDeSesiones, 44);
-    EXPECT_EQ(o.admitirBloquesDiscontinuos, 1);
-    EXPECT_EQ(Registro(Sesion("<distribucionSemanal><distribucionVariable><numMaximoDeSesiones>"
-                              "S</numMaximoDeSesiones></distribucionVariable>"
-                              "</distribucionSemanal>"),
-                       "CrearSesionXml")
+    EXPECT_EQ(SesionLeida(Sesion("<distribucionSemanal><distribucionVariable><numSesiones>1"
+                                 "</numSesiones><numMaximoDeSesiones>S</numMaximoDeSesiones>"
+                                 "</distribucionVariable></distribucionSemanal>"))
                   .numMaximoDeSesiones,
               0);
 
@@ -198,9 +201,11 @@ TEST_F(Conversion, Palabras) {
 
 TEST_F(Conversion, Numeros) {
     const auto solapadas = [&](const std::string& t) {
-        Leido("<optativas><optativa><nombre>O</nombre><grupo>G</grupo><maxSolapadas>" + t +
-              "</maxSolapadas></optativa></optativas>");
-        return lectura_.manejador->Registro().maxSolapadas;
+        SesionLeida(Sesion("") +
+                    "<optativas><optativa><nombre>O</nombre><grupo>G</grupo><maxSolapadas>" + t +
+                    "</maxSolapadas><asignaturasOptativas><asignaturaOptativa>0"
+                    "</asignaturaOptativa></asignaturasOptativas></optativa></optativas>");
+        return En(Datos().optativas, 0).maxSolapadas;
     };
     EXPECT_EQ(solapadas("12abc"), 2);
     EXPECT_EQ(solapadas("7 x"), 7);

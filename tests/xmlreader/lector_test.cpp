@@ -44,20 +44,6 @@ protected:
     Entorno entorno;
 };
 
-// "op n1 n2 'texto'..." for each recorded call.
-std::vector<std::string> Resumen() {
-    std::vector<std::string> r;
-    for (const auto& c : LlamadasPendientes()) {
-        std::string s = c.operacion;
-        for (auto n : c.numeros)
-            s += " " + std::to_string(n);
-        for (const auto& t : c.textos)
-            s += " '" + t + "'";
-        r.push_back(s);
-    }
-    return r;
-}
-
 // The document with every element name in capitals (attributes and texts unchanged).
 std::string Mayusculas(const std::string& doc) {
     std::string r;
@@ -88,39 +74,42 @@ TEST_F(Lector, D0LlegaATodosSusConstructores) {
     EXPECT_STREQ(En(d.profesores, 2).claveDeExportacion, "LOP");
     EXPECT_EQ(Nombres(d.materias), (std::vector<std::string>{"Matematicas"}));
     EXPECT_EQ(Nombres(d.grupos), (std::vector<std::string>{"1A"}));
-    const REGISTROENCURSO& s = *Llamadas("CrearSesionXml")[0].registro;
-    EXPECT_STREQ(s.nombre, "Matematicas");
-    EXPECT_STREQ(s.grupo, "1A");
-    EXPECT_STREQ(s.profesor, "Perez");
-    EXPECT_STREQ(s.aula, "A1");
-    EXPECT_STREQ(s.tarea, "LEC");
+    ASSERT_EQ(d.sesiones.Cuenta(), 1);
+    const DHSESI& s = En(d.sesiones, 0);
+    EXPECT_EQ(s.tipo, SESION_PRINCIPAL);
+    EXPECT_EQ(s.id, 0);
+    EXPECT_EQ(s.materia, 0u);
+    EXPECT_EQ(s.grupo, 0u);
+    EXPECT_EQ(s.profesor, 1u);
+    EXPECT_EQ(s.aula, 1u);
+    EXPECT_EQ(s.tarea, 0u);
     EXPECT_STREQ(s.distribucion, "11");
-    EXPECT_EQ(s.colocacion.sesion, 0);
     // Rooms: the room-row count follows the model's rooms at the end of `aulas`.
     EXPECT_EQ(l.datos->marcos.numAulasGeneral, 2);
+    // The solved timetable places the session read.
+    EXPECT_EQ(CeldasOcupadas(d), 1);
 }
 
 TEST_F(Lector, LasRutasNoDistinguenMayusculasDeLosNombresDeElemento) {
     const auto normal = Leer(Fixture("d0.xml"));
-    const auto llamadas = Resumen();
-    LlamadasPendientes().clear();
     const std::string mayusculas = Mayusculas(Fixture("d0.xml"));
     ASSERT_NE(mayusculas.find("<DATOSKRT>"), std::string::npos);
     ASSERT_NE(mayusculas.find("<SESION id=\"0\">"), std::string::npos);
     const Lectura l = Leer(mayusculas);
     EXPECT_EQ(l.estado, 0u);
     EXPECT_EQ(l.manejador->RaizVista(), 1);
-    EXPECT_EQ(Resumen(), llamadas);
     for (const auto* d : {normal.datos.get(), l.datos.get()}) {
         EXPECT_EQ(d->aulas.Cuenta(), 3);
         EXPECT_EQ(d->profesores.Cuenta(), 3);
         EXPECT_EQ(d->grupos.Cuenta(), 1);
+        EXPECT_EQ(d->sesiones.Cuenta(), 1);
+        EXPECT_EQ(CeldasOcupadas(*d), 1);
     }
 
     // Attribute names compare with case: the session keeps no id and is not built.
-    LlamadasPendientes().clear();
-    Leer(Reemplazar(Fixture("d0.xml"), "<sesion id=\"0\">", "<sesion ID=\"0\">"));
-    EXPECT_TRUE(Llamadas("CrearSesionXml").empty());
+    const Lectura id =
+        Leer(Reemplazar(Fixture("d0.xml"), "<sesion id=\"0\">", "<sesion ID=\"0\">"));
+    EXPECT_EQ(id.datos->sesiones.Cuenta(), 0);
 }
 
 TEST_F(Lector, ResultadosYMensajes) {
@@ -444,9 +433,7 @@ TEST_F(Lector, ReglasAlFinalDeLosRegistros) {
         "<periodoLibreJornadaPartida><cantidad>4</cantidad><tipoDePeriodoLibre>tardes"
         "</tipoDePeriodoLibre></periodoLibreJornadaPartida></otrosPeriodosLibresJornadaPartida>"
         "</opciones></profesor></profesores>"
-        "<listasDeRelacion><simultaneas><bloqueDeSesiones><sesiones><sesion>4</sesion>"
-        "</sesiones></bloqueDeSesiones><bloqueDeSesiones><sesiones><sesion>4</sesion>"
-        "<sesion>5</sesion></sesiones></bloqueDeSesiones></simultaneas><consecutivas>"
+        "<listasDeRelacion><consecutivas>"
         "<bloqueDeSesiones><sesiones><sesion>1</sesion></sesiones></bloqueDeSesiones>"
         "<bloqueDeSesiones><sesiones><sesion>1</sesion><sesion>2</sesion><sesion>3</sesion>"
         "<sesion>4</sesion></sesiones><conOrden>seguidas</conOrden></bloqueDeSesiones>"
@@ -465,14 +452,17 @@ TEST_F(Lector, ReglasAlFinalDeLosRegistros) {
     EXPECT_EQ(p50.periodoLibreJornadaPartida, 0x32);
     EXPECT_EQ(p50.periodoLibreTardes, 0x44);
 
-    EXPECT_EQ(Llamadas("AnadirSimultaneas").size(), 1u);
-    EXPECT_EQ(Llamadas("AnadirSimultaneas")[0].numeros, (std::vector<long long>{4, 5}));
-    const auto consecutivas = Llamadas("ResolverConsecutivas");
-    ASSERT_EQ(consecutivas.size(), 2u);
-    EXPECT_EQ(consecutivas[0].numeros, (std::vector<long long>{1, 2, 3}));
-    EXPECT_EQ(consecutivas[0].textos[0], "seguidas");
-    EXPECT_EQ(consecutivas[1].numeros, (std::vector<long long>{7, 8}));
-    EXPECT_EQ(consecutivas[1].textos[0], "desordenadas");
+    // Consecutive blocks of 2 or 3 sessions are kept, the first three of a longer one.
+    const auto& consecutivas = l.manejador->ListaConsecutivas();
+    ASSERT_EQ(consecutivas.Cuenta(), 2);
+    const RELACIONESCONSECUTIVAS& tres = En(consecutivas, 0);
+    EXPECT_EQ(tres.numSesiones, 3);
+    EXPECT_EQ(std::vector<int>(tres.sesiones, tres.sesiones + 3), (std::vector<int>{1, 2, 3}));
+    EXPECT_STREQ(tres.conOrden, "seguidas");
+    const RELACIONESCONSECUTIVAS& dos = En(consecutivas, 1);
+    EXPECT_EQ(dos.numSesiones, 2);
+    EXPECT_EQ(dos.sesiones[1], 8);
+    EXPECT_STREQ(dos.conOrden, "desordenadas");
 }
 
 TEST_F(Lector, ValoresInicialesDeLosProfesores) {
@@ -499,6 +489,8 @@ TEST_F(Lector, ValoresInicialesDeLosProfesores) {
 
 TEST_F(Lector, FinDeSesion) {
     const std::string doc = Documento(
+        "<materias><materia><nombre>M</nombre></materia></materias><grupos><grupo><nombre>G"
+        "</nombre></grupo></grupos>"
         "<sesionesLectivas><sesion id=\"3\"><materia>M</materia><grupo>G</grupo>"
         "<distribucionSemanal><distribucionVariable><numSesiones>7.9</numSesiones>"
         "</distribucionVariable></distribucionSemanal></sesion>"
@@ -511,10 +503,10 @@ TEST_F(Lector, FinDeSesion) {
         "</numSesiones></distribucion></distribucionPersonalizada></distribucionSemanal>"
         "</sesion></sesionesLectivas>");
     const Lectura l = Leer(doc);
-    const auto sesiones = Llamadas("CrearSesionXml");
-    ASSERT_EQ(sesiones.size(), 1u); // the second has no group
-    EXPECT_STREQ(sesiones[0].registro->distribucion, "22111");
-    EXPECT_EQ(sesiones[0].registro->numSesionesVariable, 7.9);
+    // The second has no group. The first has a variable distribution of 7 intervals.
+    ASSERT_EQ(l.datos->sesiones.Cuenta(), 1);
+    EXPECT_STREQ(En(l.datos->sesiones, 0).distribucion, "22111");
+    EXPECT_EQ(En(l.datos->sesiones, 0).tipoDistribucion, 1);
     // Its relations are kept all the same, to be resolved at the end of the relation lists.
     ASSERT_EQ(l.manejador->ListaRelaciones().Cuenta(), 1);
     EXPECT_EQ(l.manejador->ListaRelaciones().Cabeza()->dato.sesion, 4);

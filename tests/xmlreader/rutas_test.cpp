@@ -2,6 +2,8 @@
 // per-element attribute state.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ayuda.h"
 #include "modelo_colocacion.h"
 
@@ -13,6 +15,13 @@ class Rutas : public ::testing::Test {
 protected:
     Entorno entorno;
 };
+
+// A session of subject M with the given group element and further content.
+std::string Sesion(int id, const std::string& dentro) {
+    return "<sesion id=\"" + std::to_string(id) + "\"><materia>M</materia>" + dentro +
+           "<distribucionSemanal><distribucionFija><numSesiones>1</numSesiones>"
+           "</distribucionFija></distribucionSemanal></sesion>";
+}
 
 // Frames A and B (frame B's lessons start at 09:00), then `cuerpo`.
 std::string DosMarcos(const std::string& cuerpo, const std::string& tercero = "") {
@@ -101,7 +110,6 @@ TEST_F(Rutas, FilaDeUnTramoDelHorario) {
 
     // A duty in recesses looks again past the lesson slots, never past the table: here the
     // last index of the last frame on Saturday.
-    LlamadasPendientes().clear();
     std::string marcos = "<marcosDeHorario>";
     for (const char* id : {"A", "B", "C", "D"})
         marcos += std::string("<marcoHorario id=\"") + id + "\">" +
@@ -132,13 +140,17 @@ TEST_F(Rutas, ValoresDeAtributos) {
             return s;
         }() +
         "</aulas><conjuntoDeAulas><general nombre=\"g\" sinDeclarar=\"300\"/></conjuntoDeAulas>" +
-        "<sesionesLectivas><sesion id=\"1\"><materia>M</materia><grupo numeroAlumnos=\"25\">"
-        "1A</grupo><otrosGrupos><grupo numeroAlumnos=\"1000\">1B</grupo><grupo "
-        "numeroAlumnos=\"7\" tarea=\" T2 \">1C</grupo></otrosGrupos><grupoMateria "
-        "modificado=\"true\" tipo=\" Pq\">M/1A</grupoMateria><distribucionSemanal>"
-        "<distribucionFija><numSesiones>1</numSesiones></distribucionFija></distribucionSemanal>"
-        "</sesion></sesionesLectivas>"
-        "<optativas><optativa><nombre>O</nombre><grupo>1A</grupo><asignaturasOptativas>"
+        "<tareas><tarea><nombre>X</nombre></tarea><tarea><nombre>T2</nombre></tarea></tareas>"
+        "<materias><materia><nombre>M</nombre></materia></materias><grupos><grupo><nombre>1A"
+        "</nombre></grupo><grupo><nombre>1B</nombre></grupo><grupo><nombre>1C</nombre></grupo>"
+        "</grupos><sesionesLectivas>" +
+        Sesion(1, "<grupo numeroAlumnos=\"25\">"
+                  "1A</grupo><otrosGrupos><grupo numeroAlumnos=\"1000\">1B</grupo><grupo "
+                  "numeroAlumnos=\"7\" tarea=\" T2 \">1C</grupo></otrosGrupos><grupoMateria "
+                  "modificado=\"true\" tipo=\" Pq\">M/1A</grupoMateria>") +
+        Sesion(2, "<grupo>1A</grupo>") + Sesion(3, "<grupo>1A</grupo>") +
+        "</sesionesLectivas><optativas><optativa><nombre>O</nombre><grupo>1A</"
+        "grupo><asignaturasOptativas>"
         "<asignaturaOptativa solapable=\"True\">1</asignaturaOptativa><asignaturaOptativa "
         "solapable=\"true\">2</asignaturaOptativa><asignaturaOptativa>3</asignaturaOptativa>"
         "</asignaturasOptativas></optativa></optativas>"
@@ -148,15 +160,23 @@ TEST_F(Rutas, ValoresDeAtributos) {
         "20</intervalosDePermanenciaDiarios></opciones></profesor></profesores>");
     const Lectura l = Leer(doc);
     EXPECT_EQ(l.datos->marcos.numAulasGeneral, 250);
-    const auto s = Llamadas("CrearSesionXml");
-    ASSERT_EQ(s.size(), 1u);
-    EXPECT_EQ(s[0].textos, (std::vector<std::string>{"1A=25", "1C=7"}));
-    const REGISTROENCURSO& r = *s[0].registro;
-    ASSERT_EQ(r.numMateriasGrupos, 2);
-    EXPECT_STREQ(r.materiasGrupos[1].grupo, "1C");
-    EXPECT_STREQ(r.materiasGrupos[1].tarea, "T2");
-    EXPECT_EQ(r.grupoMateriaModificado, 1);
-    EXPECT_EQ(r.tipoGrupoMateria, 'P');
+    // Pupils from the attributes within 1..999; a companion's task from its attribute.
+    const CDatos& d = *l.datos;
+    ASSERT_EQ(d.sesiones.Cuenta(), 5);
+    EXPECT_EQ(En(d.sesiones, 0).numeroAlumnos, 25);
+    EXPECT_EQ(En(d.sesiones, 0).tipoGrupoMateria, 'P');
+    EXPECT_STREQ(En(d.sesiones, 0).grupoMateria, "M/1A");
+    EXPECT_EQ(En(d.sesiones, 1).grupo, 1u);
+    EXPECT_EQ(En(d.sesiones, 1).numeroAlumnos, 25);
+    EXPECT_EQ(En(d.sesiones, 1).tarea, 0u);
+    EXPECT_EQ(En(d.sesiones, 2).grupo, 2u);
+    EXPECT_EQ(En(d.sesiones, 2).numeroAlumnos, 7);
+    EXPECT_EQ(En(d.sesiones, 2).tarea, 1u);
+    // `solapable` is set by the word "true" only.
+    const DHOPTATIVAS& o = En(d.optativas, 0);
+    ASSERT_EQ(o.numSesiones, 3);
+    EXPECT_EQ(std::vector<Ref>(o.sesiones, o.sesiones + 3), (std::vector<Ref>{0, 3, 4}));
+    EXPECT_EQ(std::vector<int>(o.solapable, o.solapable + 3), (std::vector<int>{0, 1, 0}));
     // `estricto` other than "true", or absent, gives the preferred value.
     const OpcionesProfesor& p = En(l.datos->profesores, 1).opciones;
     EXPECT_EQ(p.permanenciaDiariaEstricta, 40);
@@ -171,32 +191,48 @@ TEST_F(Rutas, ValoresDeAtributos) {
 }
 
 TEST_F(Rutas, CapacidadesDeLasListas) {
-    std::string aulas, materias, delCurso;
-    for (int i = 1; i <= 65; ++i)
-        aulas += "<otraAula origenAula=\"" + std::to_string(i) + "\"><aula>R" + std::to_string(i) +
-                 "</aula></otraAula>";
+    std::string aulas, otrasAulas, materias, delCurso;
+    for (int i = 1; i <= 65; ++i) {
+        aulas += "<aula><nombre>R" + std::to_string(i) + "</nombre></aula>";
+        otrasAulas += "<otraAula origenAula=\"" + std::to_string(i) + "\"><aula>R" +
+                      std::to_string(i) + "</aula></otraAula>";
+    }
     for (int i = 1; i <= 513; ++i) {
         materias += "<materia><nombre>M" + std::to_string(i) + "</nombre></materia>";
         delCurso += "<materia numSesiones=\"" + std::to_string(i) + ".5\">M" + std::to_string(i) +
                     "</materia>";
     }
-    const Lectura l =
-        Leer(Documento("<materias>" + materias + "</materias>" +
-                       "<sesionesLectivas><sesion id=\"0\"><materia>M</materia><grupo>G</grupo>"
-                       "<distribucionSemanal><distribucionFija><numSesiones>1</numSesiones>"
-                       "</distribucionFija></distribucionSemanal><otrasAulas>" +
-                       aulas +
-                       "</otrasAulas></sesion></sesionesLectivas><cursos><curso><nombre>C"
-                       "</nombre><materiasDelCurso>" +
-                       delCurso + "</materiasDelCurso></curso></cursos>"));
-    const REGISTROENCURSO& s = *Llamadas("CrearSesionXml")[0].registro;
-    ASSERT_EQ(s.numAulas, 64);
-    EXPECT_STREQ(s.aulas[62].aula, "R63");
-    EXPECT_STREQ(s.aulas[63].aula, "R65"); // the 65th's texts go to the 64th
-    EXPECT_EQ(s.aulas[63].origenAula, 64);
+    const Lectura l = Leer(Documento(
+        "<aulas>" + aulas +
+        "</aulas><materias><materia><nombre>M</nombre>"
+        "</materia>" +
+        materias +
+        "</materias><grupos><grupo><nombre>G</nombre>"
+        "</grupo></grupos><sesionesLectivas><sesion id=\"0\"><materia>M</materia><grupo>G</grupo>"
+        "<distribucionSemanal><distribucionFija><numSesiones>1</numSesiones>"
+        "</distribucionFija></distribucionSemanal><otrasAulas>" +
+        otrasAulas +
+        "</otrasAulas></sesion></sesionesLectivas><cursos><curso><nombre>C"
+        "</nombre><materiasDelCurso>" +
+        delCurso + "</materiasDelCurso></curso></cursos>"));
+    // 64 further rooms: the 65th's texts go to the 64th (R65 in place of R64, numbered 64).
+    const CDatos& d = *l.datos;
+    ASSERT_EQ(d.sesiones.Cuenta(), 65);
+    std::vector<Ref> salas;
+    std::vector<int> origen;
+    for (const DHSESI& s : d.sesiones)
+        if (s.aulaAdicional != 0) {
+            salas.push_back(s.aula);
+            origen.push_back(s.origenAula);
+        }
+    ASSERT_EQ(salas.size(), 64u);
+    EXPECT_EQ(std::count(salas.begin(), salas.end(), 64u), 0);
+    EXPECT_EQ(std::count(salas.begin(), salas.end(), 65u), 1);
+    for (int i = 0; i < 64; ++i)
+        EXPECT_EQ(origen[static_cast<std::size_t>(i)], i + 1);
     // A course keeps its first 512 subjects.
-    ASSERT_EQ(l.datos->matCur.Cuenta(), 512);
-    EXPECT_EQ(En(l.datos->matCur, 511).materia, 511u);
+    ASSERT_EQ(d.matCur.Cuenta(), 512);
+    EXPECT_EQ(En(d.matCur, 511).materia, 512u);
 }
 
 TEST_F(Rutas, CadaIncompatibilidadLeeSusPropiosAtributos) {

@@ -1,0 +1,529 @@
+// Teaching sessions of the exchange document: the session chains, the relations
+// between sessions, and the consecutive and simultaneous blocks.
+//
+// A session is a chain of DHSESI records: its main record, then one 'M' record
+// per further subject or group, one 'P' record per further teacher and one 'S'
+// record per further room. Sessions are named in the document by id; a session
+// folded into a simultaneous block becomes an 'S' record (without the
+// further-room flag) in the chain of the block's first session.
+#include "xmlreader/sesiones.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+#include "xmlreader/contenido.h"
+
+namespace {
+
+using Nodo = MCList<DHSESI>::Nodo;
+
+// ---- Code lists
+// -------------------------------------------------------------------------------
+
+struct CodigoMateriaGrupo {
+    char materia[31];
+    char grupo[31];
+    char tarea[31];
+};
+
+struct CodigoProfesor {
+    char profesor[31];
+    char tarea[31];
+};
+
+struct CodigoAula {
+    char aula[31];
+    char conjunto[31];
+    char tarea[31];
+};
+
+// The texts of the main record that the sort of the further subjects and groups
+// may swap.
+struct TextosPrincipal {
+    char materia[31];
+    char grupo[31];
+    char tarea[31];
+};
+
+bool Antes(const char* a, const char* b) {
+    return std::strcmp(a, b) < 0;
+}
+
+// Byte-order bubble sort by `clave`; equal keys keep their order.
+template <class T, class Clave> void Burbuja(T* v, int n, Clave clave) {
+    for (int pasada = 0; pasada < n - 1; ++pasada)
+        for (int i = 0; i + 1 < n; ++i)
+            if (Antes(clave(v[i + 1]), clave(v[i]))) std::swap(v[i], v[i + 1]);
+}
+
+// The further subjects and groups: the main record takes the group of the last
+// entry whose group (one of the model's) sorts before its own, with that
+// entry's task and subject when it names them; then the entries are sorted by
+// group.
+void OrdenarCodigosConPrincipal(const CDatos& d, TextosPrincipal& principal, CodigoMateriaGrupo* v,
+                                int n) {
+    if (n < 1 || d.grupos.BuscarNombre(principal.grupo) == nullptr) return;
+    int ultimo = -1;
+    for (int i = 0; i < n; ++i)
+        if (v[i].grupo[0] != '\0' && d.grupos.BuscarNombre(v[i].grupo) != nullptr &&
+            Antes(v[i].grupo, principal.grupo))
+            ultimo = i;
+    if (ultimo >= 0) {
+        CodigoMateriaGrupo& e = v[ultimo];
+        std::swap(principal.grupo, e.grupo);
+        if (e.tarea[0] != '\0') std::swap(principal.tarea, e.tarea);
+        if (e.materia[0] != '\0') std::swap(principal.materia, e.materia);
+    }
+    Burbuja(v, n, [](const CodigoMateriaGrupo& e) { return e.grupo; });
+}
+
+// ---- References
+// -------------------------------------------------------------------------------
+
+template <class T> typename MCList<T>::Nodo* Buscar(const MCList<T>& lista, const char* nombre) {
+    return nombre[0] != '\0' ? lista.BuscarNombre(nombre) : nullptr;
+}
+
+// The room set of a session record: the one named; "<general>" for a name that
+// is not a set; with no name, "<general>" when the room is "<cualquiera>", else
+// "< no >".
+Ref Conjunto(const CDatos& d, const char* nombre, const MCList<DHAULA>::Nodo* aula) {
+    if (nombre[0] != '\0') {
+        if (auto* t = d.tipos.BuscarNombre(nombre)) return d.Referencia<DHTIPO>(t);
+        return d.Referencia<DHTIPO>(d.tipos.NodoEnIndice(1));
+    }
+    if (aula == d.aulas.Cabeza()) return d.Referencia<DHTIPO>(d.tipos.NodoEnIndice(1));
+    return d.Referencia<DHTIPO>(d.tipos.Cabeza());
+}
+
+// A companion's task: its own when it names a task, else the main record's.
+Ref TareaCompanera(const CDatos& d, const char* nombre, Ref principal) {
+    auto* t = Buscar(d.tareas, nombre);
+    return t != nullptr ? d.Referencia<DHTARE>(t) : principal;
+}
+
+int Acotar(int cuenta, int capacidad) {
+    return std::clamp(cuenta, 0, capacidad);
+}
+
+} // namespace
+
+// ---- Session chains
+// ---------------------------------------------------------------------------
+
+MCList<DHSESI>::Nodo* CrearSesionXml(CDatos* datos, int id, const REGISTROENCURSO& r,
+                                     const std::map<std::string, int>& alumnosPorGrupo) {
+    CDatos& d = *datos;
+
+    // The code lists, sorted in byte order.
+    const int numM = Acotar(r.numMateriasGrupos, MAX_COMPANEROS_XML);
+    const int numP = Acotar(r.numProfesores, MAX_COMPANEROS_XML);
+    const int numS = Acotar(r.numAulas, MAX_COMPANEROS_XML);
+    CodigoMateriaGrupo m[MAX_COMPANEROS_XML];
+    CodigoProfesor p[MAX_COMPANEROS_XML];
+    CodigoAula s[MAX_COMPANEROS_XML];
+    for (int i = 0; i < numM; ++i) {
+        CopiarTexto(m[i].materia, r.materiasGrupos[i].materia);
+        CopiarTexto(m[i].grupo, r.materiasGrupos[i].grupo);
+        CopiarTexto(m[i].tarea, r.materiasGrupos[i].tarea);
+    }
+    for (int i = 0; i < numP; ++i) {
+        CopiarTexto(p[i].profesor, r.profesores[i].profesor);
+        CopiarTexto(p[i].tarea, r.profesores[i].tarea);
+    }
+    for (int i = 0; i < numS; ++i) {
+        CopiarTexto(s[i].aula, r.aulas[i].aula);
+        CopiarTexto(s[i].conjunto, r.aulas[i].conjunto);
+        CopiarTexto(s[i].tarea, r.aulas[i].tarea);
+    }
+    TextosPrincipal texto{};
+    CopiarTexto(texto.materia, r.nombre);
+    CopiarTexto(texto.grupo, r.grupo);
+    CopiarTexto(texto.tarea, r.tarea);
+    OrdenarCodigosConPrincipal(d, texto, m, numM);
+    Burbuja(p, numP, [](const CodigoProfesor& e) { return e.profesor; });
+    // The further rooms' running numbers stay in the order they were read.
+    Burbuja(s, numS, [](const CodigoAula& e) { return e.aula; });
+
+    // The main record's references: an unknown teacher, group or subject leaves
+    // the session out.
+    auto* profesor =
+        r.profesor[0] != '\0' ? d.profesores.BuscarNombre(r.profesor) : d.profesores.Cabeza();
+    auto* grupo = Buscar(d.grupos, texto.grupo);
+    auto* materia = Buscar(d.materias, texto.materia);
+    if (profesor == nullptr || grupo == nullptr || materia == nullptr) return nullptr;
+    auto* tarea = Buscar(d.tareas, texto.tarea);
+    auto* aula = Buscar(d.aulas, r.aula);
+    if (aula == nullptr) aula = d.aulas.Cabeza();
+    auto* departamento = Buscar(d.departamentos, r.departamento);
+    if (departamento == nullptr) departamento = d.departamentos.Cabeza();
+
+    DHSESI principal{};
+    principal.tipo = SESION_PRINCIPAL;
+    principal.id = id;
+    principal.marco = grupo->dato.submarco;
+    principal.profesor = d.Referencia<DHPROF>(profesor);
+    principal.grupo = d.Referencia<DHGRUP>(grupo);
+    principal.materia = d.Referencia<DHMATE>(materia);
+    principal.tarea = tarea != nullptr ? d.Referencia<DHTARE>(tarea) : d.marcos.lectivaPorDefecto;
+    principal.aula = d.Referencia<DHAULA>(aula);
+    principal.conjuntoAlternativo = Conjunto(d, r.conjuntoAlternativo, aula);
+    principal.departamento = d.Referencia<DHDEPT>(departamento);
+    const auto alumnos = alumnosPorGrupo.find(texto.grupo);
+    principal.numeroAlumnos =
+        alumnos != alumnosPorGrupo.end() ? static_cast<std::uint16_t>(alumnos->second) : 0;
+
+    int alternativas = 0;
+    for (const auto& a : r.distribucionesAlternativas)
+        if (a[0] != '\0') ++alternativas;
+    if (r.distribucionVariable != 0) {
+        principal.tipoDistribucion = 1;
+        principal.numMaximoDeSesiones = r.numMaximoDeSesiones;
+        principal.opcionesDistribucionVariable =
+            static_cast<std::uint8_t>((r.admitirBloquesDiscontinuos != 0 ? 0x01 : 0) |
+                                      (r.penalizarSesionesSueltas == 1 ? 0x02 : 0) |
+                                      (r.penalizarSesionesSueltas == 2 ? 0x08 : 0) |
+                                      (r.penalizarBloquesMaximos != 0 ? 0x04 : 0));
+    } else if (alternativas > 0) {
+        principal.tipoDistribucion = 2;
+        principal.numDistribucionesAlternativas = static_cast<std::uint8_t>(alternativas);
+        for (int k = 0; k < MAX_DISTRIBUCIONES_XML; ++k)
+            CopiarTexto(principal.distribucionesAlternativas[k], r.distribucionesAlternativas[k]);
+    }
+    for (int q = 0; q < NUM_PERIODOS; ++q) {
+        MapaDisponibilidad mapa;
+        std::memcpy(mapa.celdas, r.plantilla[q][0], sizeof mapa.celdas);
+        EmpaquetarMapa(principal.plantilla[q], mapa);
+    }
+    principal.opciones = r.opcionesSesion;
+    CopiarTexto(principal.distribucion, r.distribucion);
+    principal.enDiasSeguidos = static_cast<std::uint8_t>(r.enDiasSeguidos);
+    CopiarTexto(principal.grupoMateria, r.grupoMateria);
+    principal.tipoGrupoMateria = r.tipoGrupoMateria;
+    CopiarTexto(principal.notas, r.notas);
+    std::memcpy(principal.periodos, r.periodos, sizeof principal.periodos);
+    auto* cabeza = d.sesiones.AnadirAlFinal(principal);
+
+    // Companions follow in order: further subjects and groups, teachers, rooms.
+    DHSESI c = principal;
+    for (int i = 0; i < numM; ++i) {
+        auto* mat = Buscar(d.materias, m[i].materia);
+        auto* gru = Buscar(d.grupos, m[i].grupo);
+        const auto a = alumnosPorGrupo.find(m[i].grupo);
+        if (a != alumnosPorGrupo.end()) c.numeroAlumnos = static_cast<std::uint16_t>(a->second);
+        if (mat == nullptr && gru == nullptr) continue;
+        c.tipo = SESION_MATERIA;
+        c.materia = mat != nullptr ? d.Referencia<DHMATE>(mat) : principal.materia;
+        c.grupo = gru != nullptr ? d.Referencia<DHGRUP>(gru) : principal.grupo;
+        c.tarea = TareaCompanera(d, m[i].tarea, principal.tarea);
+        d.sesiones.AnadirAlFinal(c);
+    }
+    c = principal;
+    for (int i = 0; i < numP; ++i) {
+        auto* pro = p[i].profesor[0] != '\0' ? d.profesores.BuscarNombre(p[i].profesor)
+                                             : d.profesores.Cabeza();
+        if (pro == nullptr) continue;
+        c.tipo = SESION_PROFESOR;
+        c.profesor = d.Referencia<DHPROF>(pro);
+        c.tarea = TareaCompanera(d, p[i].tarea, principal.tarea);
+        d.sesiones.AnadirAlFinal(c);
+    }
+    c = principal;
+    for (int i = 0; i < numS; ++i) {
+        auto* au = Buscar(d.aulas, s[i].aula);
+        if (au == nullptr) au = d.aulas.Cabeza();
+        c.tipo = SESION_SIMULTANEA;
+        c.aulaAdicional = 1;
+        c.aula = d.Referencia<DHAULA>(au);
+        c.conjuntoAlternativo = Conjunto(d, s[i].conjunto, au);
+        c.tarea = TareaCompanera(d, s[i].tarea, principal.tarea);
+        c.origenAula = r.aulas[i].origenAula;
+        d.sesiones.AnadirAlFinal(c);
+    }
+    return cabeza;
+}
+
+// ---- Lookups
+// ----------------------------------------------------------------------------------
+
+MCList<DHSESI>::Nodo* MyContentInterno2::BuscarSesionPorId(CDatos* datos, int id) {
+    Nodo* principal = nullptr;
+    for (Nodo* n = datos->sesiones.Cabeza(); n != nullptr; n = n->siguiente) {
+        const DHSESI& s = n->dato;
+        if (s.tipo == SESION_PRINCIPAL) {
+            if (s.id == id) return n;
+            principal = n;
+        } else if (s.tipo == SESION_SIMULTANEA && s.aulaAdicional == 0 && s.id == id) {
+            return principal;
+        }
+    }
+    return nullptr;
+}
+
+MCList<DHSESI>::Nodo* MyContentInterno2::BuscarNodoSesion(CDatos* datos, int id) {
+    for (Nodo* n = datos->sesiones.Cabeza(); n != nullptr; n = n->siguiente)
+        if ((n->dato.tipo == SESION_PRINCIPAL || n->dato.tipo == SESION_SIMULTANEA) &&
+            n->dato.id == id)
+            return n;
+    return nullptr;
+}
+
+namespace {
+
+// The session a document id names for itself: its main record, or its
+// simultaneous record when it was folded into a block.
+Nodo* SesionPropia(CDatos& d, int id) {
+    for (Nodo* n = d.sesiones.Cabeza(); n != nullptr; n = n->siguiente) {
+        const DHSESI& s = n->dato;
+        if (s.id == id &&
+            (s.tipo == SESION_PRINCIPAL || (s.tipo == SESION_SIMULTANEA && s.aulaAdicional == 0)))
+            return n;
+    }
+    return nullptr;
+}
+
+template <std::size_t N> bool Contiene(const Ref (&refs)[N], int cuenta, Ref ref) {
+    const int n = Acotar(cuenta, static_cast<int>(N));
+    return std::find(refs, refs + n, ref) != refs + n;
+}
+
+// A plain symmetric link on one array kind, with the checks every link makes.
+template <std::size_t N>
+int Enlazar(Ref refA, std::uint8_t& cuentaA, Ref (&refsA)[N], Ref refB, std::uint8_t& cuentaB,
+            Ref (&refsB)[N]) {
+    if (refA == refB) return 0;
+    if (Contiene(refsA, cuentaA, refB) || Contiene(refsB, cuentaB, refA)) return 0;
+    if (static_cast<std::size_t>(cuentaA) >= N || static_cast<std::size_t>(cuentaB) >= N) return 0;
+    refsA[cuentaA++] = refB;
+    refsB[cuentaB++] = refA;
+    return 1;
+}
+
+} // namespace
+
+// ---- Pair operations
+// --------------------------------------------------------------------------
+
+int MyContentInterno2::RelacionarNoConsecutivas(CDatos* datos, Nodo* a, Nodo* b) {
+    if (a == nullptr || b == nullptr || a == b) return 0;
+    RelacionesSesion& x = a->dato.relaciones;
+    RelacionesSesion& y = b->dato.relaciones;
+    return Enlazar(datos->Referencia<DHSESI>(a), x.numNoConsecutivas, x.noConsecutivas,
+                   datos->Referencia<DHSESI>(b), y.numNoConsecutivas, y.noConsecutivas);
+}
+
+int MyContentInterno2::RelacionarNoCoincidentes(CDatos* datos, Nodo* a, Nodo* b) {
+    if (a == nullptr || b == nullptr || a == b) return 0;
+    RelacionesSesion& x = a->dato.relaciones;
+    RelacionesSesion& y = b->dato.relaciones;
+    return Enlazar(datos->Referencia<DHSESI>(a), x.numNoCoincidentes, x.noCoincidentes,
+                   datos->Referencia<DHSESI>(b), y.numNoCoincidentes, y.noCoincidentes);
+}
+
+int MyContentInterno2::RelacionarIntercambiables(CDatos* datos, Nodo* a, Nodo* b) {
+    // A session is never its own interchangeable partner.
+    if (a == nullptr || b == nullptr || a == b) return 0;
+    RelacionesSesion& x = a->dato.relaciones;
+    RelacionesSesion& y = b->dato.relaciones;
+    return Enlazar(datos->Referencia<DHSESI>(a), x.numIntercambiables, x.profesoresIntercambiables,
+                   datos->Referencia<DHSESI>(b), y.numIntercambiables, y.profesoresIntercambiables);
+}
+
+int MyContentInterno2::RelacionarPrevioPosterior(CDatos* datos, Nodo* a, Nodo* b) {
+    if (a == nullptr || b == nullptr) return 0;
+    const Ref refA = datos->Referencia<DHSESI>(a);
+    const Ref refB = datos->Referencia<DHSESI>(b);
+    if (!datos->ComprobarPrevioPosterior(a->dato, b->dato, refA, refB)) return 0;
+    RelacionesSesion& x = a->dato.relaciones;
+    RelacionesSesion& y = b->dato.relaciones;
+    x.previoPosterior[x.numPrevioPosterior] = refB;
+    x.esPrevio[x.numPrevioPosterior++] = 0;
+    y.previoPosterior[y.numPrevioPosterior] = refA;
+    y.esPrevio[y.numPrevioPosterior++] = 1;
+    return 1;
+}
+
+int MyContentInterno2::RelacionarSeparacion(CDatos* datos, Nodo* a, Nodo* b, int tipo, int dias) {
+    if (a == nullptr || b == nullptr) return 0;
+    const Ref refA = datos->Referencia<DHSESI>(a);
+    const Ref refB = datos->Referencia<DHSESI>(b);
+    if (!datos->ComprobarSeparacion(a->dato, b->dato, refA, refB, dias, tipo != 0)) return 0;
+    auto anotar = [&](RelacionesSesion& x, Ref otra) {
+        const int k = x.numSeparacion++;
+        x.separacion[k] = otra;
+        x.diasSeparacion[k] = static_cast<std::int8_t>(dias);
+        x.tipoSeparacion[k] = static_cast<std::uint8_t>(tipo);
+    };
+    anotar(a->dato.relaciones, refB);
+    anotar(b->dato.relaciones, refA);
+    return 1;
+}
+
+void MyContentInterno2::EnlazarSimultaneas(CDatos* datos, Nodo* sesion) {
+    CDatos& d = *datos;
+    const Ref ref = d.Referencia<DHSESI>(sesion);
+    const RelacionesSesion& r = sesion->dato.relaciones;
+    auto quitar = [&](const Ref* refs, int cuenta, int capacidad,
+                      bool (CDatos::*operacion)(Nodo*, Ref)) {
+        const int n = Acotar(cuenta, capacidad);
+        for (int i = 0; i < n; ++i)
+            if (Nodo* otra = d.Resolver(d.sesiones, refs[i])) (d.*operacion)(otra, ref);
+    };
+    quitar(r.enDistintoDia, r.numEnDistintoDia, RelacionesSesion::MAX_EN_DISTINTO_DIA,
+           &CDatos::QuitarEnDistintoDia);
+    quitar(r.noConsecutivas, r.numNoConsecutivas, RelacionesSesion::MAX_NO_CONSECUTIVAS,
+           &CDatos::QuitarNoConsecutiva);
+    quitar(r.noCoincidentes, r.numNoCoincidentes, RelacionesSesion::MAX_NO_COINCIDENTES,
+           &CDatos::QuitarNoCoincidente);
+    quitar(r.previoPosterior, r.numPrevioPosterior, RelacionesSesion::MAX_PREVIO_POSTERIOR,
+           &CDatos::QuitarPrevioPosterior);
+    quitar(r.separacion, r.numSeparacion, RelacionesSesion::MAX_SEPARACION,
+           &CDatos::QuitarSeparacion);
+}
+
+// ---- Relations, consecutive and simultaneous blocks
+// -------------------------------------------
+
+void MyContentInterno2::ResolverRelacionesSesion(CDatos* datos, RELACIONESDESESIONES* rel) {
+    CDatos& d = *datos;
+    sesionesReferidas_ = 1;
+    if (Nodo* propia = BuscarSesionPorId(datos, rel->sesion)) {
+        auto cada = [&](const int* ids, int cuenta, int capacidad, auto&& enlazar) {
+            const int n = Acotar(cuenta, capacidad);
+            for (int i = 0; i < n; ++i)
+                if (Nodo* otra = BuscarSesionPorId(datos, ids[i])) enlazar(otra, i);
+        };
+        cada(rel->enDistintoDia, rel->numEnDistintoDia, RelacionesSesion::MAX_EN_DISTINTO_DIA,
+             [&](Nodo* otra, int) {
+                 const Ref a = d.Referencia<DHSESI>(propia);
+                 const Ref b = d.Referencia<DHSESI>(otra);
+                 if (!d.ComprobarEnDistintoDia(propia->dato, otra->dato, a, b)) return;
+                 RelacionesSesion& x = propia->dato.relaciones;
+                 RelacionesSesion& y = otra->dato.relaciones;
+                 x.enDistintoDia[x.numEnDistintoDia++] = b;
+                 y.enDistintoDia[y.numEnDistintoDia++] = a;
+             });
+        cada(rel->noConsecutivas, rel->numNoConsecutivas, RelacionesSesion::MAX_NO_CONSECUTIVAS,
+             [&](Nodo* otra, int) { RelacionarNoConsecutivas(datos, propia, otra); });
+        cada(rel->noCoincidentes, rel->numNoCoincidentes, RelacionesSesion::MAX_NO_COINCIDENTES,
+             [&](Nodo* otra, int) { RelacionarNoCoincidentes(datos, propia, otra); });
+        cada(rel->posteriorA, rel->numPosteriorA, RelacionesSesion::MAX_PREVIO_POSTERIOR,
+             [&](Nodo* otra, int) { RelacionarPrevioPosterior(datos, propia, otra); });
+        cada(rel->previoA, rel->numPrevioA, RelacionesSesion::MAX_PREVIO_POSTERIOR,
+             [&](Nodo* otra, int) { RelacionarPrevioPosterior(datos, otra, propia); });
+        cada(rel->separadosNDiasOMas, rel->numSeparadosNDiasOMas, RelacionesSesion::MAX_SEPARACION,
+             [&](Nodo* otra, int i) {
+                 RelacionarSeparacion(datos, otra, propia, 0, rel->diasSeparadosNDiasOMas[i]);
+             });
+        cada(rel->separadosNDiasOMenos, rel->numSeparadosNDiasOMenos,
+             RelacionesSesion::MAX_SEPARACION, [&](Nodo* otra, int i) {
+                 RelacionarSeparacion(datos, otra, propia, 1, rel->diasSeparadosNDiasOMenos[i]);
+             });
+    }
+    // Interchangeable teachers link the sessions themselves, simultaneous ones
+    // included.
+    if (Nodo* propia = SesionPropia(d, rel->sesion)) {
+        const int n = Acotar(rel->numIntercambiables, RelacionesSesion::MAX_INTERCAMBIABLES);
+        for (int i = 0; i < n; ++i)
+            RelacionarIntercambiables(datos, propia,
+                                      SesionPropia(d, rel->profesoresIntercambiables[i]));
+    }
+}
+
+void MyContentInterno2::ResolverConsecutivas(CDatos* datos, RELACIONESCONSECUTIVAS* bloque) {
+    CDatos& d = *datos;
+    sesionesReferidas_ = 1;
+    const int n = bloque->numSesiones;
+    if (n != 2 && n != 3) return;
+    Nodo* s[3] = {};
+    for (int i = 0; i < n; ++i)
+        if ((s[i] = BuscarSesionPorId(datos, bloque->sesiones[i])) == nullptr) return;
+    // A block that names one session twice (or a session and one of its
+    // simultaneous ones) would make a session its own partner: it is left out.
+    if (s[0] == s[1] || (n == 3 && (s[2] == s[0] || s[2] == s[1]))) return;
+
+    const char* orden = bloque->conOrden;
+    const int seguidas[3] = {3, n == 3 ? 2 : 1, 1};
+    for (int i = 0; i < n; ++i) {
+        std::int32_t& codigo = s[i]->dato.codigoConsecutivas;
+        if (std::strncmp(orden, "desordenadas", 50) == 0)
+            codigo = 0;
+        else if (std::strncmp(orden, "seguidas", 50) == 0)
+            codigo = seguidas[i];
+        else if (std::strncmp(orden, "separadas", 50) == 0)
+            codigo = 4;
+    }
+    // Partners are 1-based positions: each member lists the others in block
+    // order.
+    auto posicion = [&](Nodo* x) { return d.Referencia<DHSESI>(x) + 1; };
+    for (int i = 0; i < n; ++i) {
+        Nodo* otras[2] = {};
+        int k = 0;
+        for (int j = 0; j < n; ++j)
+            if (j != i) otras[k++] = s[j];
+        s[i]->dato.consecutivaPrimera = posicion(otras[0]);
+        if (n == 3) s[i]->dato.consecutivaSegunda = posicion(otras[1]);
+    }
+}
+
+void MyContentInterno2::AnadirSimultaneas(CDatos* datos, int numero, const int ids[]) {
+    CDatos& d = *datos;
+    // Positions already stored (relations, blocks, placements) would go stale if
+    // sessions moved now.
+    if (sesionesReferidas_ != 0 || !d.entradas.empty()) return;
+    if (numero < 2) return;
+    auto principal = [&](int id) -> Nodo* {
+        for (Nodo* n = d.sesiones.Cabeza(); n != nullptr; n = n->siguiente)
+            if (n->dato.tipo == SESION_PRINCIPAL && n->dato.id == id) return n;
+        return nullptr;
+    };
+    auto finCadena = [](Nodo* n) {
+        while (n->siguiente != nullptr && n->siguiente->dato.tipo != SESION_PRINCIPAL)
+            n = n->siguiente;
+        return n;
+    };
+    Nodo* m = principal(ids[0]);
+    if (m == nullptr) return;
+    Nodo* fin = finCadena(m);
+
+    MapaDisponibilidad disponible;
+    std::memset(&disponible, MAPA_DISPONIBLE, sizeof disponible);
+    MapaEmpaquetado plantillaDisponible;
+    EmpaquetarMapa(plantillaDisponible, disponible);
+
+    for (int i = 1; i < numero; ++i) {
+        Nodo* s = principal(ids[i]);
+        // The block's first session (named again, or through a repeated id) stays
+        // its main.
+        if (s == nullptr || s == m) continue;
+        EnlazarSimultaneas(datos, s);
+        DHSESI& x = s->dato;
+        for (auto& mapa : x.plantilla)
+            mapa = plantillaDisponible;
+        const std::uint8_t intercambiables = x.relaciones.numIntercambiables;
+        Ref parejas[RelacionesSesion::MAX_INTERCAMBIABLES];
+        std::memcpy(parejas, x.relaciones.profesoresIntercambiables, sizeof parejas);
+        x.relaciones = RelacionesSesion{};
+        x.relaciones.numIntercambiables = intercambiables;
+        std::memcpy(x.relaciones.profesoresIntercambiables, parejas, sizeof parejas);
+        x.numDistribucionesAlternativas = 0;
+        x.codigoConsecutivas = 0;
+        x.consecutivaPrimera = 0;
+        x.consecutivaSegunda = 0;
+        x.tipo = SESION_SIMULTANEA;
+
+        // The session and its old chain move, in order, behind the block's chain.
+        Nodo* siguiente = nullptr;
+        for (Nodo* n = s; n != nullptr; n = siguiente) {
+            siguiente = n->siguiente;
+            if (n != s && n->dato.tipo == SESION_PRINCIPAL) break;
+            d.sesiones.Mover(n, fin->siguiente);
+            fin = n;
+            n->dato.tipoDistribucion = m->dato.tipoDistribucion;
+            n->dato.numMaximoDeSesiones = m->dato.numMaximoDeSesiones;
+            n->dato.opcionesDistribucionVariable = m->dato.opcionesDistribucionVariable;
+            std::memcpy(n->dato.distribucion, m->dato.distribucion, sizeof n->dato.distribucion);
+        }
+    }
+}
