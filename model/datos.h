@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -182,6 +183,8 @@ public:
     // in period `periodo`, by the chain's distribution kind.
     void RellenarEntradaFija(const MCList<DHSESI>::Nodo* principal, int indice, int periodo);
     void RellenarEntradaVariable(const MCList<DHSESI>::Nodo* principal, int indice, int periodo);
+    // Fills entradaDeSesion and sesionDeId from the session entries and records.
+    void IndexarSesiones();
     int ContarGuardias() const; // duties in lesson intervals
     // Duty entries: the rows of the t-th duty in lesson intervals start at filaInicial + 20 t;
     // pseudo indices from pseudoInicial. Returns the number of members counted.
@@ -265,6 +268,11 @@ public:
     std::vector<std::uint32_t> rejillas[NUM_PERIODOS][NUM_MARCOS];
     CeldaGuardiasRecreo tablaGuardiasRecreo[NUM_CELDAS_GUARDIAS_RECREO];
     std::vector<ENTRADACOLOCACION> entradas; // the placement entries
+    // Built with the placement table: the first entry of each session record by list index (-1
+    // for none), and the list index of the first main or simultaneous record of each document
+    // session id.
+    std::vector<std::int32_t> entradaDeSesion;
+    std::unordered_map<std::int32_t, std::int32_t> sesionDeId;
     MCList<DHCLAVIMPOR> clavesImportadas;
     int modo = 0;
 };

@@ -13,7 +13,6 @@ namespace {
 
 constexpr std::uint8_t kFinCadena = 0xFF;
 constexpr std::uint8_t kCadenaCabeza = 2;
-constexpr std::uint8_t kSesion = 0;
 constexpr std::uint8_t kGuardia = 1;
 constexpr std::uint8_t kReunion = 2;
 constexpr std::uint8_t kComplementaria = 3;
@@ -23,16 +22,6 @@ constexpr const char* kSinCapacidad = "No hay capacidad.\nThere is no capacity."
 
 bool Vacio(const char* t) {
     return t == nullptr || t[0] == '\0';
-}
-
-// The first main or simultaneous record with document id `id`, and its list index.
-const MCList<DHSESI>::Nodo* BuscarSesion(const CDatos& d, int id, int& indice) {
-    indice = 0;
-    for (const auto* n = d.sesiones.Cabeza(); n != nullptr; n = n->siguiente, ++indice)
-        if ((n->dato.tipo == SESION_PRINCIPAL || n->dato.tipo == SESION_SIMULTANEA) &&
-            n->dato.id == id)
-            return n;
-    return nullptr;
 }
 
 } // namespace
@@ -64,26 +53,21 @@ bool CDatos::ExisteTramo(int semana, int dia, int fila, int marco) const {
 void CDatos::ColocarSesion(int semana, int dia, int fila, int marco, const char* aula,
                            const char* profesor, int sesion, int ocurrencia, int anonima) {
     if (sesion < 0 || !ExisteTramo(semana, dia, fila, marco)) return;
-    int indice = 0;
-    if (BuscarSesion(*this, sesion, indice) == nullptr) return;
-    ENTRADACOLOCACION* e = BuscarEntradaSesion(indice, ocurrencia);
+    // The first main or simultaneous record with that document id, as the table found it.
+    const auto registro = sesionDeId.find(sesion);
+    if (registro == sesionDeId.end()) return;
+    ENTRADACOLOCACION* e = BuscarEntradaSesion(registro->second, ocurrencia);
     if (e != nullptr) GuardarColocacion(e, semana, dia, fila, aula, profesor, anonima);
 }
 
+// The session's own entry is the first of its chain in the table (the chain's first period);
+// a further room is counted from it.
 ENTRADACOLOCACION* CDatos::BuscarEntradaSesion(int indice, int ocurrencia) {
-    if (indice < 0 || indice >= 0xFFFF) return nullptr;
-    for (std::size_t j = 0; j < entradas.size(); ++j) {
-        ENTRADACOLOCACION& e = entradas[j];
-        if (e.tipo != kSesion) continue;
-        if (e.indicePrincipal == indice) {
-            if (ocurrencia > 0) return BuscarRepeticion(&e, ocurrencia);
-            if (j == 0 || entradas[j - 1].finCadena == kFinCadena) return &e;
-        } else if (e.indicePropio == indice && e.tipoCadena == kCadenaCabeza) {
-            // A simultaneous session heads its own part of the chain.
-            return ocurrencia == 0 ? &e : BuscarRepeticion(&e, ocurrencia);
-        }
-    }
-    return nullptr;
+    if (indice < 0 || static_cast<std::size_t>(indice) >= entradaDeSesion.size()) return nullptr;
+    const std::int32_t j = entradaDeSesion[static_cast<std::size_t>(indice)];
+    if (j < 0 || static_cast<std::size_t>(j) >= entradas.size()) return nullptr;
+    ENTRADACOLOCACION* e = &entradas[static_cast<std::size_t>(j)];
+    return ocurrencia == 0 ? e : BuscarRepeticion(e, ocurrencia);
 }
 
 // The n-th further room after `entrada`, within its session: the search stops at the chain's

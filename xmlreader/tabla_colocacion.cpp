@@ -135,6 +135,26 @@ void CDatos::RellenarEntradasSesiones() {
     }
 }
 
+// A session record's own entry is the first entry of its chain that names it: the main
+// record's first entry, or a simultaneous record's own.
+void CDatos::IndexarSesiones() {
+    entradaDeSesion.assign(static_cast<std::size_t>(sesiones.Cuenta()), -1);
+    for (std::size_t j = 0; j < entradas.size(); ++j) {
+        const ENTRADACOLOCACION& e = entradas[j];
+        std::int32_t& principal = entradaDeSesion[e.indicePrincipal];
+        if (principal < 0) principal = static_cast<std::int32_t>(j);
+        if (e.indicePropio != e.indicePrincipal && e.tipoCadena == kCadenaCabeza &&
+            entradaDeSesion[e.indicePropio] < 0)
+            entradaDeSesion[e.indicePropio] = static_cast<std::int32_t>(j);
+    }
+    std::int32_t i = 0;
+    for (const DHSESI& s : sesiones) {
+        if (s.tipo == SESION_PRINCIPAL || s.tipo == SESION_SIMULTANEA)
+            sesionDeId.try_emplace(s.id, i);
+        ++i;
+    }
+}
+
 // ---- Duties, meetings and complementary activities --------------------------------------------
 
 int CDatos::ContarGuardias() const {
@@ -261,6 +281,8 @@ int CDatos::CrearTablaColocacion() {
     // A table built before (a second `horario`) is replaced whole; no grid exists until the
     // rows are known to fit.
     entradas.clear();
+    entradaDeSesion.clear();
+    sesionDeId.clear();
     filasRejilla = 0;
     for (auto& porMarco : rejillas)
         for (auto& r : porMarco)
@@ -273,6 +295,7 @@ int CDatos::CrearTablaColocacion() {
     const int numComplementarias = complementarias.Cuenta();
 
     RellenarEntradasSesiones();
+    IndexarSesiones();
 
     // Counts are plain ints, so no count wraps into a negative row.
     long long filas = aulasFilas + static_cast<long long>(kFilasPorGuardia) * numGuardias;
