@@ -1,11 +1,13 @@
 // Fuzz target of the exchange document reader: any bytes, read as a document into a model set
 // up as the load flow sets it up. The frame configuration must keep its bounds whatever the
 // document says, and the sessions their shape: chains that start with a main record,
-// relations that are symmetric and never link a session to itself, block members in range.
+// relations that are symmetric and never link a session to itself, block members in range; and
+// the placements in rows of their own kind.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include "model/datos.h"
 #include "platform/avisos.h"
@@ -74,6 +76,38 @@ void ComprobarSesiones(const CDatos& d) {
         Comprobar(d.Resolver(d.grupos, g) != nullptr);
 }
 
+// Every placed cell refers to an entry of its grid's frame, in a row of the entry's own kind:
+// a session in a room row (before every activity's rows), a duty in its 20 rows, a meeting or
+// a complementary activity in its own row. Recess cells hold at most 20 pairs.
+void ComprobarColocaciones(const CDatos& d) {
+    constexpr std::size_t kCeldasFila = std::size_t{NUM_DIAS} * NUM_INTERVALOS;
+    int primeraFilaActividad = d.filasRejilla;
+    for (const ENTRADACOLOCACION& e : d.entradas)
+        if (e.tipo != 0) primeraFilaActividad = std::min<int>(primeraFilaActividad, e.fila);
+    for (int p = 0; p < NUM_PERIODOS; ++p)
+        for (int f = 0; f < NUM_MARCOS; ++f) {
+            const std::vector<std::uint32_t>& rejilla = d.rejillas[p][f];
+            if (rejilla.empty()) continue;
+            Comprobar(p < d.marcos.numPeriodos && f < d.marcos.numMarcos);
+            Comprobar(rejilla.size() == static_cast<std::size_t>(d.filasRejilla) * kCeldasFila);
+            for (std::size_t c = 0; c < rejilla.size(); ++c) {
+                if (rejilla[c] == 0) continue;
+                Comprobar(rejilla[c] <= d.entradas.size());
+                const ENTRADACOLOCACION& e = d.entradas[rejilla[c] - 1];
+                const int fila = static_cast<int>(c / kCeldasFila);
+                Comprobar(e.marco == f);
+                if (e.tipo == 0)
+                    Comprobar(fila < primeraFilaActividad);
+                else if (e.tipo == 1)
+                    Comprobar(fila >= e.fila && fila < e.fila + 20);
+                else
+                    Comprobar(fila == e.fila);
+            }
+        }
+    for (const CeldaGuardiasRecreo& c : d.tablaGuardiasRecreo)
+        Comprobar(c.cuenta >= 0 && c.cuenta <= MAX_GUARDIAS_CELDA);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano) {
@@ -114,5 +148,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
                       (v >= 70 && v < 70 + MAX_RECREOS));
         }
     ComprobarSesiones(*d);
+    ComprobarColocaciones(*d);
     return 0;
 }

@@ -6,7 +6,8 @@
 
 namespace prueba {
 
-Carga CargarHorario(const std::string& documento, const std::string& fichero) {
+Carga CargarHorario(const std::string& documento, const std::string& fichero,
+                    const std::function<void(CDatos&)>& antesDeEscribir) {
     Carga c;
     c.datos = NuevoModelo();
     ContextoLeerXml contexto;
@@ -19,6 +20,7 @@ Carga CargarHorario(const std::string& documento, const std::string& fichero) {
     d.marcosHorario->NombrarTramosPorDefecto();
     if (d.aulas.Cuenta() - 1 > d.marcos.numAulasGeneral)
         d.marcosHorario->FijarAulasGeneral(d.aulas.Cuenta() - 1);
+    if (antesDeEscribir) antesDeEscribir(d);
 
     CEscritorHorarioIes escritor;
     escritor.m_bEscribirOtrasActividades = 1;

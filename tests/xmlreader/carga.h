@@ -4,6 +4,7 @@
 // then the timetable file written with the recess duties.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,7 +20,9 @@ struct Carga {
     std::string error;   // the writer's error text
 };
 
-// Reads `documento` and writes `fichero`. Notices go to the installed notice service.
-Carga CargarHorario(const std::string& documento, const std::string& fichero);
+// Reads `documento` and writes `fichero`; `antesDeEscribir`, when given, sees the model between
+// the two. Notices go to the installed notice service.
+Carga CargarHorario(const std::string& documento, const std::string& fichero,
+                    const std::function<void(CDatos&)>& antesDeEscribir = {});
 
 } // namespace prueba
