@@ -133,7 +133,7 @@ void CExportadorXML::EscribirCuerpoSesion(DHSESI& sesion, const DHSESI& principa
                     if ((enlazada->dato.periodos[p] != 0) != (principal.periodos[p] != 0))
                         mismosPeriodos = false;
             if (mismosPeriodos)
-                Escribir("\t\t\t\t\t<sesion>%d</sesion>\n", CalcularIndiceNodo(enlazada));
+                Escribir("\t\t\t\t\t<sesion>%d</sesion>\n", PosicionSesion(enlazada));
         }
         Escribir("\t\t\t</profesoresIntercambiables>\n");
     }
