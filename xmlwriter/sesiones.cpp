@@ -212,11 +212,7 @@ void CExportadorXML::EscribirDistribucionPeriodica(const DHSESI& principal, doub
     Escribir("\t\t\t<distribucionPeriodica>\n");
     Escribir("\t\t\t\t<distribucionPeriodicaFija>\n");
     EscribirDistribucionSemanal(principal, duracion);
-    Escribir("\t\t\t\t\t<enPeriodos>\n");
-    for (int p = 0; p < NumPeriodos(); ++p)
-        if (PerteneceAPeriodo(principal.periodos, p))
-            Escribir("\t\t\t\t\t\t<refPeriodo>%c</refPeriodo>\n", static_cast<char>('1' + p));
-    Escribir("\t\t\t\t\t</enPeriodos>\n");
+    EscribirEnPeriodos(principal.periodos);
     Escribir("\t\t\t\t</distribucionPeriodicaFija>\n");
     Escribir("\t\t\t</distribucionPeriodica>\n");
 }
