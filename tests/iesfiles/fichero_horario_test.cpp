@@ -5,8 +5,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <sys/resource.h>
@@ -15,6 +13,7 @@
 #include "platform/avisos.h"
 #include "platform/error.h"
 #include "platform/files.h"
+#include "tests/common/archivos.h"
 
 namespace {
 
@@ -24,34 +23,8 @@ using plataforma::Respuesta;
 
 constexpr std::uint8_t FIN = 0xFF;
 
-// A record of the file built field by field: teacher, day, interval, subject, group, room,
-// task, start, end.
-std::string Reg(const std::string& profesor, char dia, const std::string& intervalo,
-                const std::string& materia, const std::string& grupo, const std::string& aula,
-                const std::string& tarea, const std::string& inicio, const std::string& fin) {
-    std::string r;
-    auto campo = [&r](const std::string& t, std::size_t ancho) {
-        EXPECT_LT(t.size(), ancho);
-        r += t;
-        r.append(ancho - t.size(), '\0');
-    };
-    campo(profesor, 21);
-    r += dia;
-    campo(intervalo, 11);
-    campo(materia, 21);
-    campo(grupo, 21);
-    campo(aula, 21);
-    campo(tarea, 21);
-    campo(inicio, 6);
-    campo(fin, 6);
-    r += '\0';
-    return r;
-}
-
-std::string LeerArchivo(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
+using prueba::LeerArchivo;
+using prueba::Reg;
 
 // The model of the load flow (mode 1), with records and placements filled by hand as the
 // document reader and the placement would fill them.

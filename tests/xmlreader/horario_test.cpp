@@ -100,7 +100,7 @@ protected:
         const Carga c = CargarHorario(ArchivoTemporal("horario.xml", documento), fichero);
         EXPECT_EQ(c.leido, 1) << c.mensaje;
         EXPECT_EQ(c.escrito, 1) << c.error;
-        return c.leido == 1 ? LeerArchivoEntero(fichero) : "?";
+        return c.leido == 1 ? LeerArchivo(fichero) : "?";
     }
     std::string Fichero(const D0& d) { return Fichero(d.Texto()); }
 };
@@ -256,7 +256,7 @@ TEST_F(Horario, ProfesoresExcluidosYPreguntaDeTruncado) {
         const Carga c = CargarHorario(documento, fichero);
         EXPECT_EQ(c.escrito, resultado);
         EXPECT_EQ(c.error, "");
-        EXPECT_EQ(LeerArchivoEntero(fichero), escrito);
+        EXPECT_EQ(LeerArchivo(fichero), escrito);
         ASSERT_EQ(entorno.avisos.avisos.size(), avisos);
         EXPECT_EQ(entorno.avisos.avisos[0].texto, pregunta);
         EXPECT_EQ(entorno.avisos.avisos[0].icono, Icono::Informacion);
@@ -271,7 +271,7 @@ TEST_F(Horario, ProfesoresExcluidosYPreguntaDeTruncado) {
             PROFESOR_EXCLUIDO_DEL_HORARIO;
     });
     EXPECT_EQ(c.escrito, 1);
-    EXPECT_EQ(LeerArchivoEntero(fichero), Lunes1("P2", "M1", "G2", "AU2", "LEC"));
+    EXPECT_EQ(LeerArchivo(fichero), Lunes1("P2", "M1", "G2", "AU2", "LEC"));
 }
 
 TEST_F(Horario, FilasDeAulasYSinCapacidad) {
@@ -316,7 +316,7 @@ TEST_F(Horario, ElDocumentoDeUnaImportacionDaUnFicheroVacio) {
     ASSERT_EQ(c.leido, 1) << c.mensaje;
     EXPECT_EQ(c.escrito, 1) << c.error;
     EXPECT_TRUE(std::filesystem::exists(fichero));
-    EXPECT_EQ(LeerArchivoEntero(fichero), "");
+    EXPECT_EQ(LeerArchivo(fichero), "");
     EXPECT_TRUE(entorno.avisos.avisos.empty());
 }
 

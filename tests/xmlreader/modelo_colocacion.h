@@ -1,6 +1,5 @@
 // Models of the load flow (mode 1) built record by record, as the document reader would build
-// them, for the placement of a solved timetable; and the records of the IES2000 timetable file
-// written out field by field.
+// them, for the placement of a solved timetable.
 #pragma once
 
 #include <initializer_list>
@@ -8,6 +7,7 @@
 #include <string>
 
 #include "model/datos.h"
+#include "tests/common/archivos.h"
 
 namespace prueba {
 
@@ -45,12 +45,5 @@ public:
 Modelo ModeloD0();
 // The grid cells that hold an entry, over every grid.
 int CeldasOcupadas(const CDatos& d);
-
-// One record of krttoies.dat: teacher, day, interval, subject, group, room, task, start, end.
-std::string Reg(const std::string& profesor, char dia, const std::string& intervalo,
-                const std::string& materia, const std::string& grupo, const std::string& aula,
-                const std::string& tarea, const std::string& inicio, const std::string& fin);
-
-std::string LeerArchivoEntero(const std::string& ruta);
 
 } // namespace prueba

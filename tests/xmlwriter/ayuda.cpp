@@ -4,8 +4,6 @@
 
 #include <cstring>
 #include <expat.h>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <unistd.h>
 
@@ -24,11 +22,6 @@ std::unique_ptr<CDatos> ModeloImportacion() {
 
 std::string RutaTemporal(const std::string& nombre) {
     return ::testing::TempDir() + "xmlwriter_" + nombre + "_" + std::to_string(::getpid());
-}
-
-std::string LeerArchivo(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
 }
 
 std::string Exportar(CDatos& d, int periodo) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/datos.h"
+#include "tests/common/archivos.h"
 
 namespace prueba {
 
@@ -14,7 +15,6 @@ std::unique_ptr<CDatos> ModeloImportacion();
 
 // A file name in the test's temporary folder, unique to this process and `nombre`.
 std::string RutaTemporal(const std::string& nombre);
-std::string LeerArchivo(const std::string& ruta);
 
 // Writes the model's document for period selector `periodo` through a file and returns its
 // bytes; the test fails when the export reports failure.
