@@ -19,6 +19,7 @@
 
 #include "iesfiles/lector_ies.h"
 #include "model/datos.h"
+#include "tests/common/modelo.h"
 
 namespace prueba {
 
@@ -124,12 +125,7 @@ inline std::string Guardar(const std::string& bytes) {
 
 // A model set up as the import flow does before reading.
 inline std::unique_ptr<CDatos> NuevoModelo() {
-    auto d = std::make_unique<CDatos>(0);
-    d->ReiniciarCabecera();
-    d->IniciarMarcos();
-    d->AnadirRegistrosPorDefecto();
-    d->marcos.perfil = 0;
-    return d;
+    return ModeloPreparado(0);
 }
 
 // Reads a file of `bytes` into `datos`; the error text goes to `error`.

@@ -6,18 +6,14 @@
 #include <utility>
 
 #include "model/datos.h"
+#include "tests/common/modelo.h"
 
 namespace {
 
 using NodoProfesor = MCList<DHPROF>::Nodo;
 
 std::unique_ptr<CDatos> NuevoModelo(int modo = 1) {
-    auto d = std::make_unique<CDatos>(modo);
-    d->ReiniciarCabecera();
-    d->IniciarMarcos();
-    d->AnadirRegistrosPorDefecto();
-    d->marcos.perfil = 0;
-    return d;
+    return prueba::ModeloPreparado(modo);
 }
 
 // A teacher free everywhere, with the default options.

@@ -6,17 +6,11 @@
 #include <utility>
 
 #include "model/datos.h"
+#include "tests/common/modelo.h"
 
 namespace {
 
-std::unique_ptr<CDatos> NuevoModelo() {
-    auto d = std::make_unique<CDatos>(1);
-    d->ReiniciarCabecera();
-    d->IniciarMarcos();
-    d->AnadirRegistrosPorDefecto();
-    d->marcos.perfil = 0;
-    return d;
-}
+using prueba::ModeloPreparado;
 
 using NodoSesion = MCList<DHSESI>::Nodo;
 
@@ -52,7 +46,7 @@ struct Prueba {
 };
 
 TEST(Relaciones, DayCountAgainstTheWeek) {
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(1);
     auto* a = Sesion(*d, "22");
     auto* b = Sesion(*d, "111");
     auto* c = Sesion(*d, "2211");
@@ -76,7 +70,7 @@ TEST(Relaciones, DayCountAgainstTheWeek) {
 }
 
 TEST(Relaciones, DayCountOnlyInSharedPeriods) {
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(1);
     auto* p1 = Sesion(*d, "5555555", {1});
     auto* p0 = Sesion(*d, "5555555", {0});
     auto* ninguno = Sesion(*d, "5555555");
@@ -98,7 +92,7 @@ TEST(Relaciones, DayCountOnlyInSharedPeriods) {
 }
 
 TEST(Relaciones, CapacitiesDuplicatesAndSelfLinks) {
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(1);
     auto* a = Sesion(*d, "1");
     auto* b = Sesion(*d, "1");
     Prueba t{*d, a, b, 0, 1};
@@ -152,7 +146,7 @@ TEST(Relaciones, CapacitiesDuplicatesAndSelfLinks) {
 }
 
 TEST(Relaciones, RemovalCompactsAndZeroesTheTail) {
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(1);
     auto* s = Sesion(*d, "1");
     RelacionesSesion& r = s->dato.relaciones;
     const Ref x = 4, y = 9;
@@ -218,7 +212,7 @@ TEST(Relaciones, RemovalCompactsAndZeroesTheTail) {
 }
 
 TEST(Relaciones, OptionalSubjectBlockOfASession) {
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(1);
     auto* o1 = d->optativas.AnadirAlFinal();
     o1->dato.numSesiones = 2;
     o1->dato.sesiones[0] = 5;
@@ -255,7 +249,7 @@ TEST(Relaciones, OptionalSubjectBlockOfASession) {
 }
 
 TEST(Relaciones, RecessDutyOfAFrame) {
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(1);
     d->marcos.numMarcos = 2;
     EXPECT_EQ(d->BuscarGuardiaRecreo(0), nullptr);
     auto* g1 = d->guardias.AnadirAlFinal();

@@ -8,12 +8,7 @@
 namespace prueba {
 
 std::unique_ptr<CDatos> NuevoModelo() {
-    auto d = std::make_unique<CDatos>(1);
-    d->ReiniciarCabecera();
-    d->IniciarMarcos();
-    d->AnadirRegistrosPorDefecto();
-    d->marcos.perfil = 0;
-    return d;
+    return ModeloPreparado(1);
 }
 
 Lectura Leer(const std::string& documento, std::unique_ptr<CDatos> datos) {

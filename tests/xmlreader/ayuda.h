@@ -10,6 +10,7 @@
 
 #include "model/datos.h"
 #include "platform/avisos.h"
+#include "tests/common/modelo.h"
 #include "xmlreader/contenido.h"
 #include "xmlreader/lector.h"
 

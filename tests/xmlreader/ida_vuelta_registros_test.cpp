@@ -68,12 +68,8 @@ template <class T> typename MCList<T>::Nodo* Anadir(MCList<T>& lista, const char
 
 // A model of the import flow with every record kind, in the shape the reader gives back.
 std::unique_ptr<CDatos> ModeloCompleto() {
-    auto datos = std::make_unique<CDatos>(0);
+    auto datos = ModeloPreparado(0);
     CDatos& d = *datos;
-    d.ReiniciarCabecera();
-    d.IniciarMarcos();
-    d.AnadirRegistrosPorDefecto();
-    d.marcos.perfil = 0;
     d.marcosHorario->FijarAulasGeneral(2);
     auto ref = [&](auto* nodo) { return reinterpret_cast<Ref>(nodo); };
 

@@ -12,16 +12,6 @@ namespace {
 
 using namespace prueba;
 
-// A model as the import flow sets it up.
-std::unique_ptr<CDatos> ModeloImportacion() {
-    auto d = std::make_unique<CDatos>(0);
-    d->ReiniciarCabecera();
-    d->IniciarMarcos();
-    d->AnadirRegistrosPorDefecto();
-    d->marcos.perfil = 0;
-    return d;
-}
-
 std::string Escrito(CDatos& d, int periodo) {
     CExportadorXML x(&d);
     const std::string ruta = ArchivoTemporal("escrito.xml", "");
@@ -113,7 +103,7 @@ protected:
 };
 
 TEST_F(IdaYVuelta, DocumentoDeImportacionVacio) {
-    auto origen = ModeloImportacion();
+    auto origen = ModeloPreparado(0);
     const std::string doc = Escrito(*origen, 0);
     auto leido = Leido(doc);
     CompararMarcos(*origen, *leido);
@@ -127,7 +117,7 @@ TEST_F(IdaYVuelta, DocumentoDeImportacionVacio) {
 }
 
 TEST_F(IdaYVuelta, UnMarcoConRecreoYMediodia) {
-    auto origen = ModeloImportacion();
+    auto origen = ModeloPreparado(0);
     DHMARCOS& m = origen->marcos;
     CopiarTexto(m.nombresMarco[0], "Diurno");
     CopiarTexto(m.clavesMarco[0], "k&1");
@@ -148,7 +138,7 @@ TEST_F(IdaYVuelta, UnMarcoConRecreoYMediodia) {
 }
 
 TEST_F(IdaYVuelta, DosMarcosSabadoDiasDistintosTiemposExactosYDosPeriodos) {
-    auto origen = ModeloImportacion();
+    auto origen = ModeloPreparado(0);
     DHMARCOS& m = origen->marcos;
     m.numMarcos = 2;
     m.sabado = 1;

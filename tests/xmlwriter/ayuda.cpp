@@ -7,17 +7,13 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "tests/common/modelo.h"
 #include "xmlwriter/exportador.h"
 
 namespace prueba {
 
 std::unique_ptr<CDatos> ModeloImportacion() {
-    auto d = std::make_unique<CDatos>(0);
-    d->ReiniciarCabecera();
-    d->IniciarMarcos();
-    d->AnadirRegistrosPorDefecto();
-    d->marcos.perfil = 0;
-    return d;
+    return ModeloPreparado(0);
 }
 
 std::string RutaTemporal(const std::string& nombre) {
