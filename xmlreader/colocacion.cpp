@@ -157,16 +157,21 @@ ENTRADACOLOCACION* PrimeraEntrada(std::vector<ENTRADACOLOCACION>& entradas, std:
     return nullptr;
 }
 
+// Meetings and complementary activities have a row of their own: the entry goes in its cell
+// when the cell is free.
+void ColocarEnSuFila(CDatos& d, ENTRADACOLOCACION* e, int semana, int dia, int fila) {
+    std::uint32_t* c = d.CeldaRejilla(semana, e->marco, dia, fila, e->fila);
+    if (c != nullptr && *c == 0) *c = static_cast<std::uint32_t>(e - d.entradas.data()) + 1;
+}
+
 } // namespace
 
 void CDatos::ColocarEntradaReunion(ENTRADACOLOCACION* e, int semana, int dia, int fila) {
-    std::uint32_t* c = CeldaRejilla(semana, e->marco, dia, fila, e->fila);
-    if (c != nullptr && *c == 0) *c = static_cast<std::uint32_t>(e - entradas.data()) + 1;
+    ColocarEnSuFila(*this, e, semana, dia, fila);
 }
 
 void CDatos::ColocarEntradaComplementaria(ENTRADACOLOCACION* e, int semana, int dia, int fila) {
-    std::uint32_t* c = CeldaRejilla(semana, e->marco, dia, fila, e->fila);
-    if (c != nullptr && *c == 0) *c = static_cast<std::uint32_t>(e - entradas.data()) + 1;
+    ColocarEnSuFila(*this, e, semana, dia, fila);
 }
 
 // The first free of the duty's 20 rows.
