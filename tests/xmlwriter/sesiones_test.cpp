@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ayuda.h"
+#include "modelo_sesiones.h"
 #include "xmlwriter/exportador.h"
 
 namespace {
@@ -10,15 +11,10 @@ namespace {
 using prueba::Bloque;
 using prueba::Exportar;
 using prueba::ModeloImportacion;
+using prueba::Nombrado;
 
 bool Contiene(const std::string& doc, const std::string& trozo) {
     return doc.find(trozo) != std::string::npos;
-}
-
-template <class T> typename MCList<T>::Nodo* Nombrado(MCList<T>& lista, const char* nombre) {
-    auto* n = lista.AnadirAlFinal();
-    CopiarTexto(n->dato.nombre, nombre);
-    return n;
 }
 
 // A model with subjects LEN and MAT, groups 1A and 1B, teachers T1 and T2 and room AU2.
