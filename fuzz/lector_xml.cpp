@@ -81,30 +81,32 @@ void ComprobarSesiones(const CDatos& d) {
 // a complementary activity in its own row. Recess cells hold at most 20 pairs.
 void ComprobarColocaciones(const CDatos& d) {
     constexpr std::size_t kCeldasFila = std::size_t{NUM_DIAS} * NUM_INTERVALOS;
-    int primeraFilaActividad = d.filasRejilla;
-    for (const ENTRADACOLOCACION& e : d.entradas)
-        if (e.tipo != 0) primeraFilaActividad = std::min<int>(primeraFilaActividad, e.fila);
+    const TablaColocacion& t = d.colocacion;
+    int primeraFilaActividad = t.Filas();
+    for (const ENTRADACOLOCACION& e : t.Entradas())
+        if (e.tipo != ACTIVIDAD_SESION)
+            primeraFilaActividad = std::min<int>(primeraFilaActividad, e.fila);
     for (int p = 0; p < NUM_PERIODOS; ++p)
         for (int f = 0; f < NUM_MARCOS; ++f) {
-            const std::vector<std::uint32_t>& rejilla = d.rejillas[p][f];
+            const std::vector<std::uint32_t>& rejilla = t.Rejilla(p, f);
             if (rejilla.empty()) continue;
             Comprobar(p < d.marcos.numPeriodos && f < d.marcos.numMarcos);
-            Comprobar(rejilla.size() == static_cast<std::size_t>(d.filasRejilla) * kCeldasFila);
+            Comprobar(rejilla.size() == static_cast<std::size_t>(t.Filas()) * kCeldasFila);
             for (std::size_t c = 0; c < rejilla.size(); ++c) {
                 if (rejilla[c] == 0) continue;
-                Comprobar(rejilla[c] <= d.entradas.size());
-                const ENTRADACOLOCACION& e = d.entradas[rejilla[c] - 1];
+                Comprobar(rejilla[c] <= t.Entradas().size());
+                const ENTRADACOLOCACION& e = t.Entradas()[rejilla[c] - 1];
                 const int fila = static_cast<int>(c / kCeldasFila);
                 Comprobar(e.marco == f);
-                if (e.tipo == 0)
+                if (e.tipo == ACTIVIDAD_SESION)
                     Comprobar(fila < primeraFilaActividad);
-                else if (e.tipo == 1)
-                    Comprobar(fila >= e.fila && fila < e.fila + 20);
+                else if (e.tipo == ACTIVIDAD_GUARDIA)
+                    Comprobar(fila >= e.fila && fila < e.fila + FILAS_POR_GUARDIA);
                 else
                     Comprobar(fila == e.fila);
             }
         }
-    for (const CeldaGuardiasRecreo& c : d.tablaGuardiasRecreo)
+    for (const CeldaGuardiasRecreo& c : t.CeldasGuardias())
         Comprobar(c.cuenta >= 0 && c.cuenta <= MAX_GUARDIAS_CELDA);
 }
 

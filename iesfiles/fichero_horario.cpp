@@ -12,9 +12,6 @@
 namespace {
 
 constexpr char kLetrasDias[] = "LMXJVS";
-constexpr std::uint8_t kFinCadena = 0xFF;
-constexpr std::uint8_t kCadenaSimultanea = 2;
-constexpr std::uint8_t kActividadSesion = 0;
 
 std::string Hora(int hora, int minuto) {
     char texto[16];
@@ -121,7 +118,7 @@ int CEscritorHorarioIes::EscribirSesion(const ENTRADACOLOCACION& e, int d, int s
     CopiarSinAviso(reg.inicio, inicio);
     CopiarSinAviso(reg.fin, fin);
 
-    if (e.tipo == kActividadSesion) {
+    if (e.tipo == ACTIVIDAD_SESION) {
         // Subject and group references are index + 1 (0 = none).
         if (const DHMATE* m = EnIndice(ix.materias, long{e.materia} - 1))
             if (!Copiar(reg.materia, m->claveDeExportacion, "Materia")) return CANCELADO;
@@ -134,13 +131,12 @@ int CEscritorHorarioIes::EscribirSesion(const ENTRADACOLOCACION& e, int d, int s
     return EscribirRegistro(fd, reg);
 }
 
-int CEscritorHorarioIes::EscribirGuardiaRecreo(const void* profesor, int r, int d, int fd,
-                                               const CDatos& datos, int f, int p) {
+int CEscritorHorarioIes::EscribirGuardiaRecreo(const MCList<DHPROF>::Nodo* nodo, int r, int d,
+                                               int fd, const CDatos& datos, int f, int p) {
     const Indices& ix = IndicesDe(datos);
     RegistroHorarioIes reg{};
 
     // Only a node of the model's teacher list is followed; anything else leaves the field empty.
-    const auto* nodo = static_cast<const MCList<DHPROF>::Nodo*>(profesor);
     if (nodo != nullptr &&
         std::binary_search(ix.nodosProfesor.begin(), ix.nodosProfesor.end(), nodo, std::less<>())) {
         if (Excluido(nodo->dato)) return ESCRITO;
@@ -194,29 +190,22 @@ int CEscritorHorarioIes::EscribirFicheroIes(const char* ruta, std::string& texto
     };
 
     const CMarcosHorario& mh = *datos.marcosHorario;
+    const TablaColocacion& tabla = datos.colocacion;
     const int marcos = std::min<int>(datos.marcos.numMarcos, NUM_MARCOS);
     const int dias = mh.DiasSemana();
-    const auto numEntradas = datos.entradas.size();
 
     // Activity records: the first period's grid of each frame, frame by frame, day by day,
     // interval by interval, row by row. Each cell's entry is followed along its chain.
     for (int m = 0; m < marcos; ++m) {
-        if (datos.rejillas[0][m].empty()) continue; // the placement table was not built
+        if (!tabla.HayRejilla(0, m)) continue; // the placement table was not built
         for (int d = 0; d < dias; ++d) {
             const int lectivos = std::min<int>(mh.Bloque(m, d).numLectivos, NUM_INTERVALOS);
             for (int s = 0; s < lectivos; ++s) {
-                for (int k = 0; k < datos.filasRejilla; ++k) {
-                    const ENTRADACOLOCACION* e = datos.EntradaEnCelda(0, m, d, s, k);
-                    if (e == nullptr) continue;
-                    auto i = static_cast<std::size_t>(e - datos.entradas.data());
-                    for (;;) {
-                        const int res = EscribirSesion(datos.entradas[i], d, s, k, fd, datos);
+                for (int k = 0; k < tabla.Filas(); ++k) {
+                    for (const ENTRADACOLOCACION* e = tabla.EntradaEnCelda(0, m, d, s, k);
+                         e != nullptr; e = tabla.SiguienteEnCadena(e)) {
+                        const int res = EscribirSesion(*e, d, s, k, fd, datos);
                         if (res != ESCRITO) return terminar(res);
-                        // The chain ends at its marked last entry, or where a simultaneous
-                        // session (or the next chain) begins.
-                        if (datos.entradas[i].finCadena == kFinCadena) break;
-                        if (++i >= numEntradas) break;
-                        if (datos.entradas[i].tipoCadena == kCadenaSimultanea) break;
                     }
                 }
             }
@@ -232,8 +221,7 @@ int CEscritorHorarioIes::EscribirFicheroIes(const char* ruta, std::string& texto
                     const BloqueMarcoDia& b = mh.Bloque(m, d);
                     const int recreos = std::min<int>(b.numRecreos, MAX_RECREOS);
                     for (int r = 0; r < recreos; ++r) {
-                        const CeldaGuardiasRecreo& c =
-                            datos.tablaGuardiasRecreo[CDatos::NumeroCeldaGuardias(g, m, r, d)];
+                        const CeldaGuardiasRecreo& c = tabla.CeldaGuardias(g, m, r, d);
                         const int pares = std::clamp<int>(c.cuenta, 0, MAX_GUARDIAS_CELDA);
                         for (int j = 0; j < pares; ++j) {
                             const int res = EscribirGuardiaRecreo(c.pares[j].profesor, r, d, fd,

@@ -53,10 +53,10 @@ public:
     // One activity record for entry `e` placed on day `d`, interval `s`, grid row `k`.
     int EscribirSesion(const ENTRADACOLOCACION& e, int d, int s, int k, int fd,
                        const CDatos& datos);
-    // One duty record for teacher node `profesor` (MCList<DHPROF>::Nodo) in recess `r` of
-    // frame `f` on day `d`, the recess lying before teaching interval `p`.
-    int EscribirGuardiaRecreo(const void* profesor, int r, int d, int fd, const CDatos& datos,
-                              int f, int p);
+    // One duty record for teacher node `profesor` in recess `r` of frame `f` on day `d`, the
+    // recess lying before teaching interval `p`.
+    int EscribirGuardiaRecreo(const MCList<DHPROF>::Nodo* profesor, int r, int d, int fd,
+                              const CDatos& datos, int f, int p);
 
     // Copies at most `n` characters of `texto` into `campo` (which holds n + 1 bytes and is
     // zero-filled). A longer text asks whether to go on (Yes / No: stop asking / Cancel) while

@@ -15,10 +15,7 @@ CDatos::CDatos(int modo_) {
 
 CDatos::~CDatos() {
     Vaciar();
-    for (auto& fila : rejillas)
-        for (auto& r : fila)
-            std::vector<std::uint32_t>().swap(r);
-    entradas.clear();
+    colocacion.Vaciar();
     marcosHorario.reset();
     tablaMarcos.reset();
     clavesImportadas.Vaciar();
@@ -28,13 +25,8 @@ void CDatos::Inicializar(int modo_) {
     modo = modo_;
     marcosHorario = std::make_unique<CMarcosHorario>(&marcos);
     marcosHorario->Inicializar();
-    for (auto& fila : rejillas)
-        for (auto& r : fila)
-            r.clear();
-    entradas.clear();
-    filasRejilla = 0;
+    colocacion.Vaciar();
     tablaMarcos.reset();
-    std::memset(tablaGuardiasRecreo, 0, sizeof tablaGuardiasRecreo);
 }
 
 // The model keeps no bookkeeping header of its own; the flows still call this before a fill.
@@ -73,7 +65,7 @@ void CDatos::Vaciar() {
     departamentos.Vaciar();
     optativas.Vaciar();
     // The recess duty table points at teacher and duty nodes that no longer exist.
-    std::memset(tablaGuardiasRecreo, 0, sizeof tablaGuardiasRecreo);
+    colocacion.VaciarGuardiasRecreo();
 }
 
 // ---- Built-in records -------------------------------------------------------------------------
@@ -191,45 +183,4 @@ MCList<DHMATCUR>::Nodo* CDatos::InsertarMatCurOrdenada(const DHMATCUR& par) {
             return matCur.InsertarAntes(e, par);
     }
     return matCur.AnadirAlFinal(par);
-}
-
-// ---- Placement grids --------------------------------------------------------------------------
-
-ENTRADACOLOCACION* CDatos::EntradaEnCelda(int p, int f, int d, int i, int r) const {
-    if (p < 0 || p >= NUM_PERIODOS || f < 0 || f >= NUM_MARCOS) return nullptr;
-    if (d < 0 || d >= NUM_DIAS || i < 0 || i >= NUM_INTERVALOS || r < 0 || r >= filasRejilla)
-        return nullptr;
-    const auto& rejilla = rejillas[p][f];
-    const auto celda = static_cast<std::size_t>(NumeroCelda(d, i, r));
-    if (celda >= rejilla.size()) return nullptr; // a grid that was not built holds nothing
-    const std::uint32_t v = rejilla[celda];
-    if (v == 0 || v > entradas.size()) return nullptr;
-    return const_cast<ENTRADACOLOCACION*>(&entradas[v - 1]);
-}
-
-std::uint32_t* CDatos::CeldaRejilla(int p, int f, int d, int i, int r) {
-    if (p < 0 || p >= NUM_PERIODOS || f < 0 || f >= NUM_MARCOS) return nullptr;
-    if (d < 0 || d >= NUM_DIAS || i < 0 || i >= NUM_INTERVALOS || r < 0 || r >= filasRejilla)
-        return nullptr;
-    auto& rejilla = rejillas[p][f];
-    const auto celda = static_cast<std::size_t>(NumeroCelda(d, i, r));
-    return celda < rejilla.size() ? &rejilla[celda] : nullptr;
-}
-
-ENTRADACOLOCACION* CDatos::BuscarOcupanteEnOtrosMarcos(int p, int f, int r, int d, int dt,
-                                                       int i) const {
-    if (f < 0 || f >= NUM_MARCOS || dt < 0 || dt >= NUM_DIAS || i < 0 || i >= NUM_INTERVALOS)
-        return nullptr;
-    const ParSolape* lista = marcos.solapesLectivos[f][dt][i];
-    for (int k = 0; k < MAX_SOLAPES && lista[k].marco != 0; ++k) {
-        ENTRADACOLOCACION* e = EntradaEnCelda(p, lista[k].marco - 1, d, lista[k].indice, r);
-        if (e != nullptr) return e;
-    }
-    return nullptr;
-}
-
-bool CDatos::ComprobarLibreEnOtrosMarcos(int p, int f, int r, int d, int i) const {
-    if (marcos.numMarcos < 2) return true;
-    const int dt = marcos.porDia ? d : 0;
-    return BuscarOcupanteEnOtrosMarcos(p, f, r, d, dt, i) == nullptr;
 }

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
+#include "model/colocacion.h"
 #include "model/lista.h"
 #include "model/marcos.h"
 #include "model/registros.h"
@@ -34,20 +34,6 @@ struct BloqueOtros {
     char texto[351]; // mensajesIntercambio/haciaDesideratas
 };
 
-inline constexpr int MAX_GUARDIAS_CELDA = 20;
-
-// One cell of the recess duty table: up to 20 (teacher, duty) pairs. Both references are list
-// nodes in either mode.
-struct CeldaGuardiasRecreo {
-    std::int32_t cuenta;
-    struct Par {
-        const void* profesor; // MCList<DHPROF>::Nodo
-        const void* guardia;  // MCList<DHGUAR>::Nodo
-    } pares[MAX_GUARDIAS_CELDA];
-};
-
-inline constexpr int NUM_CELDAS_GUARDIAS_RECREO = NUM_PERIODOS * NUM_MARCOS * 4 * NUM_DIAS;
-inline constexpr int MAX_FILAS_REJILLA = 2045;
 // Frame table: per frame, day and document slot index the lesson row (0..55), 70 + n for
 // recess n, or -1.
 inline constexpr int NUM_INDICES_TRAMO = 500;
@@ -118,17 +104,6 @@ public:
     std::string ComponerNombreGrupoMateria(const DHSESI& sesion,
                                            const MCList<DHSESI>::Nodo* siguiente) const;
 
-    // ---- Placement grids
-    static int NumeroCelda(int d, int i, int r) { return d + NUM_DIAS * (i + NUM_INTERVALOS * r); }
-    // The entry placed in the cell of (period p, frame f, day d, interval i, row r), or null
-    // (also when the grid does not exist or the cell lies outside it).
-    ENTRADACOLOCACION* EntradaEnCelda(int p, int f, int d, int i, int r) const;
-    // The cell itself, or null when the grid does not exist or the cell lies outside it.
-    std::uint32_t* CeldaRejilla(int p, int f, int d, int i, int r);
-    // Cross-frame occupancy.
-    bool ComprobarLibreEnOtrosMarcos(int p, int f, int r, int d, int i) const;
-    ENTRADACOLOCACION* BuscarOcupanteEnOtrosMarcos(int p, int f, int r, int d, int dt, int i) const;
-
     // ---- Session relations (relaciones.cpp)
     // Admission checks, run before a relation between two main sessions is stored on both:
     // true when it may be added (they add nothing). `refA` and `refB` are the references of
@@ -172,74 +147,6 @@ public:
     int ContarDiasDisponibles(int dias, int umbral, const DHPROF& profesor,
                               const int porMarco[NUM_MARCOS]) const;
 
-    // ---- Placement table (xmlreader/tabla_colocacion.cpp)
-    // The placement entries of every session chain, duty member, meeting member and
-    // complementary activity, per period, and the empty grids of every period and frame with
-    // the recess duty cells cleared. 0 (and no grid) when the grid rows would reach 2046.
-    // Built again from scratch when called again.
-    int CrearTablaColocacion();
-    void RellenarEntradasSesiones();
-    // The entries of the session chain whose main record is `principal` (list index `indice`)
-    // in period `periodo`, by the chain's distribution kind.
-    void RellenarEntradaFija(const MCList<DHSESI>::Nodo* principal, int indice, int periodo);
-    void RellenarEntradaVariable(const MCList<DHSESI>::Nodo* principal, int indice, int periodo);
-    // Fills entradaDeSesion and sesionDeId from the session entries and records.
-    void IndexarSesiones();
-    int ContarGuardias() const; // duties in lesson intervals
-    // Duty entries: the rows of the t-th duty in lesson intervals start at filaInicial + 20 t;
-    // pseudo indices from pseudoInicial. Returns the number of members counted.
-    int AnadirEntradasGuardias(int filaInicial, int pseudoInicial);
-    void RellenarEntradaGuardia(const DHGUAR& guardia, int indice, Ref profesor, int fila,
-                                int pseudo, int periodo);
-    void AnadirEntradasReuniones(int filaInicial, int pseudoInicial);
-    int ContarEntradasReuniones() const;
-    void RellenarEntradaReunion(const DHREUN& reunion, int indice, int miembro, int fila,
-                                int pseudo, int periodo);
-    void AnadirEntradasComplementarias(int filaInicial, int pseudoInicial);
-    int ContarEntradasComplementarias() const;
-    void RellenarEntradaComplementaria(const DHCOMP& actividad, int indice, int fila, int pseudo,
-                                       int periodo);
-    // The periods a record with these period flags is taught in, as bits (period rule).
-    unsigned PeriodosDeRegistro(const std::uint8_t periodos[NUM_PERIODOS]) const;
-    // The frame of a record's frame byte: itself when it names a frame of the model, else 0.
-    int MarcoDeEntrada(int marco) const;
-
-    // ---- Placing the solved timetable of an exchange document (xmlreader/colocacion.cpp)
-    // At the start of its `horario`: the room rows settled, then the placement table and the
-    // empty grids ("No hay capacidad" when they do not fit).
-    void PrepararHorario();
-    // One placement of a `horario` slot: the week, the day within the week, the slot row (the
-    // recess number for ColocarGuardiaRecreo), the frame, then what is placed.
-    void ColocarSesion(int semana, int dia, int fila, int marco, const char* aula,
-                       const char* profesor, int sesion, int ocurrencia, int anonima);
-    void ColocarComplementaria(int semana, int dia, int fila, int marco, int numero);
-    void ColocarReunion(int semana, int dia, int fila, int marco, const char* reunion);
-    void ColocarGuardia(int semana, int dia, int fila, int marco, const char* guardia,
-                        const char* profesor);
-    void ColocarGuardiaRecreo(int semana, int dia, int recreo, int marco, const char* guardia,
-                              const char* profesor);
-    // Whether slot row `fila` of frame `marco` on day `dia` exists in week `semana`.
-    bool ExisteTramo(int semana, int dia, int fila, int marco) const;
-    // The entry of a session (list index `indice` of a main or simultaneous record): its own
-    // entry for occurrence 0, else the entry of its n-th further room; null when none.
-    ENTRADACOLOCACION* BuscarEntradaSesion(int indice, int ocurrencia);
-    ENTRADACOLOCACION* BuscarRepeticion(ENTRADACOLOCACION* entrada, int ocurrencia);
-    // Puts a session entry in the grid of (week, the entry's frame) at the row of its room.
-    void GuardarColocacion(ENTRADACOLOCACION* entrada, int semana, int dia, int fila,
-                           const char* aula, const char* profesor, int anonima);
-    void ColocarEntradaReunion(ENTRADACOLOCACION* entrada, int semana, int dia, int fila);
-    void ColocarEntradaComplementaria(ENTRADACOLOCACION* entrada, int semana, int dia, int fila);
-    void ColocarEntradaGuardia(ENTRADACOLOCACION* entrada, int semana, int dia, int fila);
-    ENTRADACOLOCACION* BuscarEntradaGuardia(int profesor, int guardia);
-
-    // ---- Recess duty table
-    static int NumeroCeldaGuardias(int p, int f, int k, int d) {
-        return d + NUM_DIAS * (k + 4 * (f + NUM_MARCOS * p));
-    }
-    CeldaGuardiasRecreo& CeldaGuardias(int p, int f, int k, int d) {
-        return tablaGuardiasRecreo[NumeroCeldaGuardias(p, f, k, d)];
-    }
-
     // ---- Members, in the model's order
     DHMARCOS marcos;
     std::unique_ptr<std::int32_t[]> tablaMarcos; // TAMANO_TABLA_MARCOS entries, or null
@@ -262,17 +169,8 @@ public:
     BloqueOtros otros{};
     MCList<DHOPTATIVAS> optativas;
     std::string extensiones;
-    // Placement grids [period][frame]: filasRejilla rows x 56 intervals x 6 days cells; a cell
-    // holds the entry's index + 1, or 0 when empty. An empty vector is a grid that was not built.
-    int filasRejilla = 0;
-    std::vector<std::uint32_t> rejillas[NUM_PERIODOS][NUM_MARCOS];
-    CeldaGuardiasRecreo tablaGuardiasRecreo[NUM_CELDAS_GUARDIAS_RECREO];
-    std::vector<ENTRADACOLOCACION> entradas; // the placement entries
-    // Built with the placement table: the first entry of each session record by list index (-1
-    // for none), and the list index of the first main or simultaneous record of each document
-    // session id.
-    std::vector<std::int32_t> entradaDeSesion;
-    std::unordered_map<std::int32_t, std::int32_t> sesionDeId;
+    // The placement table of a solved timetable, its grids and the recess duty table.
+    TablaColocacion colocacion{*this};
     MCList<DHCLAVIMPOR> clavesImportadas;
     int modo = 0;
 };

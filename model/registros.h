@@ -305,22 +305,3 @@ struct DHCLAVIMPOR {
     std::int32_t permitido;
     std::int32_t semana; // period
 };
-
-// One placement entry of the solved timetable: a session record, or a member of a duty,
-// meeting or complementary activity, in one period.
-struct ENTRADACOLOCACION {
-    std::uint16_t indicePrincipal; // main record (or pseudo index of an activity)
-    std::uint16_t indicePropio;    // this record (or the pseudo index)
-    std::uint16_t materia;         // subject index + 1, 0 = none
-    std::uint16_t profesor;        // teacher index
-    std::uint16_t grupo;           // group index + 1, 0 = none
-    std::uint8_t tipoCadena;       // 0 alone, 1 'M', 2 'S' or main with companions, 3 'P'
-    std::uint8_t finCadena;        // 0xFF on the last entry of a chain
-    std::uint16_t fila;            // first grid row of an activity
-    std::uint16_t indiceActividad; // DHGUAR, DHREUN or DHCOMP index
-    std::uint8_t marco;
-    std::uint8_t tipo; // 0 session, 1 duty, 2 meeting, 3 complementary activity
-    std::uint16_t tarea;
-    std::uint8_t aulaAdicional;
-    std::uint8_t periodo;
-};

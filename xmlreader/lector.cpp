@@ -174,7 +174,7 @@ void MyContentInterno2::AccionInicio(const InfoRuta* info) {
         break;
     case InicioRuta::Horario:
         VaciarRegistro();
-        datos_->PrepararHorario();
+        datos_->colocacion.PrepararHorario();
         break;
     case InicioRuta::TramoHorario:
         // A slot's placements name their own teachers.
@@ -426,8 +426,8 @@ void MyContentInterno2::FinColocacion(int hijo) {
         if (enTramo && c.recreo == 0) {
             // The room is its id; an anonymous room without an id is known by its text.
             const char* aula = r.aula[0] != '\0' ? r.aula : r.conjuntoAlternativo;
-            datos_->ColocarSesion(semana, dia, c.fila, c.marco, aula, r.profesor, c.sesion,
-                                  ocurrencia, c.anonima);
+            datos_->colocacion.ColocarSesion(semana, dia, c.fila, c.marco, aula, r.profesor,
+                                             c.sesion, ocurrencia, c.anonima);
         }
         r.aula[0] = '\0';
         r.conjuntoAlternativo[0] = '\0';
@@ -438,22 +438,24 @@ void MyContentInterno2::FinColocacion(int hijo) {
     }
     case FinRuta::ComplementariaHorario:
         if (enTramo && c.recreo == 0)
-            datos_->ColocarComplementaria(semana, dia, c.fila, c.marco, c.sesion);
+            datos_->colocacion.ColocarComplementaria(semana, dia, c.fila, c.marco, c.sesion);
         c.sesion = -1;
         break;
     case FinRuta::GuardiaHorario:
         if (enTramo) {
             if (c.recreo != 0)
-                datos_->ColocarGuardiaRecreo(semana, dia, c.fila, c.marco, r.nombre, r.profesor);
+                datos_->colocacion.ColocarGuardiaRecreo(semana, dia, c.fila, c.marco, r.nombre,
+                                                        r.profesor);
             else
-                datos_->ColocarGuardia(semana, dia, c.fila, c.marco, r.nombre, r.profesor);
+                datos_->colocacion.ColocarGuardia(semana, dia, c.fila, c.marco, r.nombre,
+                                                  r.profesor);
         }
         r.nombre[0] = '\0';
         r.profesor[0] = '\0';
         break;
     case FinRuta::ReunionHorario:
         if (enTramo && c.recreo == 0)
-            datos_->ColocarReunion(semana, dia, c.fila, c.marco, r.nombre);
+            datos_->colocacion.ColocarReunion(semana, dia, c.fila, c.marco, r.nombre);
         r.nombre[0] = '\0';
         break;
     default:

@@ -471,7 +471,7 @@ void MyContentInterno2::AnadirSimultaneas(CDatos* datos, int numero, const int i
     CDatos& d = *datos;
     // Positions already stored (relations, blocks, placements) would go stale if
     // sessions moved now.
-    if (sesionesReferidas_ != 0 || !d.entradas.empty()) return;
+    if (sesionesReferidas_ != 0 || !d.colocacion.Entradas().empty()) return;
     if (numero < 2) return;
     auto principal = [&](int id) -> Nodo* {
         for (Nodo* n = d.sesiones.Cabeza(); n != nullptr; n = n->siguiente)

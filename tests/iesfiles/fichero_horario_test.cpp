@@ -59,7 +59,7 @@ protected:
         p.opciones.incompatibilidades = incompatibilidades;
         return d->profesores.Cuenta() - 1;
     }
-    const void* NodoProfesor(int i) const { return d->profesores.NodoEnIndice(i); }
+    const MCList<DHPROF>::Nodo* NodoProfesor(int i) const { return d->profesores.NodoEnIndice(i); }
     // Subjects and groups are referred to as index + 1.
     int Materia(const char* clave) {
         Nuevo(d->materias, clave, clave);
@@ -83,21 +83,19 @@ protected:
         e.materia = static_cast<std::uint16_t>(materia);
         e.grupo = static_cast<std::uint16_t>(grupo);
         e.marco = static_cast<std::uint8_t>(marco);
-        d->entradas.push_back(e);
-        return d->entradas.size() - 1;
+        return d->colocacion.AnadirEntrada(e);
     }
-    void Filas(int filas) { d->filasRejilla = filas; }
+    void Filas(int filas) { d->colocacion.FijarFilas(filas); }
     // Puts entry `e` in the cell (day, interval, row) of the grid of (period, frame), creating
     // the grid as the placement table does.
     void Colocar(std::size_t e, int dia, int s, int fila, int marco = 0, int periodo = 0) {
-        auto& g = d->rejillas[periodo][marco];
-        if (g.empty())
-            g.assign(static_cast<std::size_t>(d->filasRejilla) * NUM_INTERVALOS * NUM_DIAS, 0);
-        g[static_cast<std::size_t>(CDatos::NumeroCelda(dia, s, fila))] =
+        if (!d->colocacion.HayRejilla(periodo, marco)) d->colocacion.CrearRejilla(periodo, marco);
+        *d->colocacion.CeldaRejilla(periodo, marco, dia, s, fila) =
             static_cast<std::uint32_t>(e + 1);
     }
-    void Guardia(const void* profesor, int recreo, int dia, int marco = 0, int periodo = 0) {
-        CeldaGuardiasRecreo& c = d->CeldaGuardias(periodo, marco, recreo, dia);
+    void Guardia(const MCList<DHPROF>::Nodo* profesor, int recreo, int dia, int marco = 0,
+                 int periodo = 0) {
+        CeldaGuardiasRecreo& c = d->colocacion.CeldaGuardias(periodo, marco, recreo, dia);
         c.pares[c.cuenta].profesor = profesor;
         c.pares[c.cuenta].guardia = nullptr;
         ++c.cuenta;
@@ -137,7 +135,7 @@ TEST_F(FicheroHorario, SessionInOneRoomIsOneRecordFieldByField) {
     EXPECT_TRUE(avisos.avisos.empty());
 
     // The same session placed in the spare row carries no room.
-    d->rejillas[0][0].assign(d->rejillas[0][0].size(), 0);
+    d->colocacion.CrearRejilla(0, 0);
     Colocar(0, 0, 0, 1);
     ASSERT_EQ(Escribir(), 1);
     EXPECT_EQ(Archivo(), Reg("P01", 'L', "1", "CN", "1A", "", "LEC", "08:30", "09:20"));
@@ -208,7 +206,7 @@ TEST_F(FicheroHorario, RecessDutyCellsAreBoundedAndOnlyListedTeachersAreFollowed
     // A full cell whose count says more: only its 20 pairs are read.
     for (int i = 0; i < MAX_GUARDIAS_CELDA; ++i)
         Guardia(NodoProfesor(p), 0, 1);
-    d->CeldaGuardias(0, 0, 0, 1).cuenta = 1000;
+    d->colocacion.CeldaGuardias(0, 0, 0, 1).cuenta = 1000;
     // A pair in a recess the block does not have is not written.
     Guardia(NodoProfesor(p), 1, 2);
     // A node outside the teacher list is never followed: the record has no teacher.

@@ -42,10 +42,10 @@ TEST(CDatos, StateAfterTheFlowsSetUp) {
         EXPECT_EQ(d->marcos.numPeriodos, 1);
         EXPECT_EQ(d->marcos.numMarcos, 1);
         EXPECT_EQ(d->marcos.bloques[0][0].numLectivos, 2);
-        EXPECT_EQ(d->filasRejilla, 0);
-        EXPECT_TRUE(d->entradas.empty());
+        EXPECT_EQ(d->colocacion.Filas(), 0);
+        EXPECT_TRUE(d->colocacion.Entradas().empty());
         EXPECT_EQ(d->tablaMarcos, nullptr);
-        for (const auto& celda : d->tablaGuardiasRecreo)
+        for (const auto& celda : d->colocacion.CeldasGuardias())
             ASSERT_EQ(celda.cuenta, 0);
 
         const BloqueOtros& o = d->otros;
@@ -188,7 +188,7 @@ TEST(CDatos, VaciarKeepsTimeSlotsAndTheRecessTableIsCleared) {
     DHCLAVIMPOR c{};
     c.indice = 3;
     d->clavesImportadas.AnadirAlFinal(c);
-    d->CeldaGuardias(1, 2, 3, 4).cuenta = 1;
+    d->colocacion.CeldaGuardias(1, 2, 3, 4).cuenta = 1;
     d->notas = "notas";
     d->extensiones = "<x/>";
     d->Vaciar();
@@ -196,8 +196,8 @@ TEST(CDatos, VaciarKeepsTimeSlotsAndTheRecessTableIsCleared) {
     EXPECT_EQ(d->notas, "notas");
     EXPECT_EQ(d->extensiones, "");
     EXPECT_TRUE(d->profesores.Vacia() && d->tareas.Vacia() && d->tipos.Vacia());
-    EXPECT_EQ(d->tablaGuardiasRecreo[CDatos::NumeroCeldaGuardias(1, 2, 3, 4)].cuenta, 0);
-    EXPECT_EQ(CDatos::NumeroCeldaGuardias(1, 2, 3, 4), 4 + 6 * (3 + 4 * (2 + 4 * 1)));
+    EXPECT_EQ(d->colocacion.CeldaGuardias(1, 2, 3, 4).cuenta, 0);
+    EXPECT_EQ(TablaColocacion::NumeroCeldaGuardias(1, 2, 3, 4), 4 + 6 * (3 + 4 * (2 + 4 * 1)));
 }
 
 TEST(CDatos, OccupancyQueriesOnMissingGridsFindNothing) {
@@ -205,20 +205,23 @@ TEST(CDatos, OccupancyQueriesOnMissingGridsFindNothing) {
     d->marcos.numMarcos = 2;
     d->marcos.bloques[1][0] = d->marcos.bloques[0][0];
     d->marcosHorario->Recalcular();
-    d->filasRejilla = 3; // rows without grids (the table could not be built)
-    EXPECT_EQ(d->EntradaEnCelda(0, 1, 0, 0, 0), nullptr);
-    EXPECT_TRUE(d->ComprobarLibreEnOtrosMarcos(0, 0, 0, 0, 0));
+    d->colocacion.FijarFilas(3); // rows without grids (the table could not be built)
+    EXPECT_EQ(d->colocacion.EntradaEnCelda(0, 1, 0, 0, 0), nullptr);
+    EXPECT_TRUE(d->colocacion.ComprobarLibreEnOtrosMarcos(0, 0, 0, 0, 0));
 
     // A grid with an entry in frame B is found from frame A through the overlap list.
-    d->entradas.resize(1);
-    d->entradas[0].profesor = 7;
-    d->rejillas[0][1].assign(static_cast<std::size_t>(3 * 56 * 6), 0);
-    d->rejillas[0][1][CDatos::NumeroCelda(2, 0, 1)] = 1;
-    EXPECT_EQ(d->BuscarOcupanteEnOtrosMarcos(0, 0, 1, 2, 0, 0), &d->entradas[0]);
-    EXPECT_FALSE(d->ComprobarLibreEnOtrosMarcos(0, 0, 1, 2, 0));
-    EXPECT_TRUE(d->ComprobarLibreEnOtrosMarcos(0, 0, 0, 2, 0));
-    EXPECT_EQ(d->EntradaEnCelda(0, 1, 2, 0, 3), nullptr); // row outside the grid
-    EXPECT_EQ(d->EntradaEnCelda(6, 1, 2, 0, 1), nullptr); // period outside the grids
+    ENTRADACOLOCACION e{};
+    e.profesor = 7;
+    d->colocacion.AnadirEntrada(e);
+    d->colocacion.CrearRejilla(0, 1);
+    ASSERT_EQ(d->colocacion.Rejilla(0, 1).size(), static_cast<std::size_t>(3 * 56 * 6));
+    *d->colocacion.CeldaRejilla(0, 1, 2, 0, 1) = 1;
+    EXPECT_EQ(d->colocacion.BuscarOcupanteEnOtrosMarcos(0, 0, 1, 2, 0, 0),
+              &d->colocacion.Entradas()[0]);
+    EXPECT_FALSE(d->colocacion.ComprobarLibreEnOtrosMarcos(0, 0, 1, 2, 0));
+    EXPECT_TRUE(d->colocacion.ComprobarLibreEnOtrosMarcos(0, 0, 0, 2, 0));
+    EXPECT_EQ(d->colocacion.EntradaEnCelda(0, 1, 2, 0, 3), nullptr); // row outside the grid
+    EXPECT_EQ(d->colocacion.EntradaEnCelda(6, 1, 2, 0, 1), nullptr); // period outside the grids
 }
 
 TEST(CDatos, DestroyingAModelWithoutGridsIsClean) {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "ayuda.h"
+#include "model/colocacion.h"
 #include "modelo_colocacion.h"
-#include "xmlreader/colocacion.h"
 
 namespace {
 
@@ -22,17 +22,17 @@ protected:
     Modelo m;
 
     const ENTRADACOLOCACION* En(int d, int s, int r, int p = 0, int f = 0) {
-        return m->EntradaEnCelda(p, f, d, s, r);
+        return m->colocacion.EntradaEnCelda(p, f, d, s, r);
     }
     // The index of the entry placed in a cell, -1 for none.
     int Indice(int d, int s, int r, int p = 0, int f = 0) {
         const ENTRADACOLOCACION* e = En(d, s, r, p, f);
-        return e != nullptr ? static_cast<int>(e - m->entradas.data()) : -1;
+        return e != nullptr ? static_cast<int>(e - m->colocacion.Entradas().data()) : -1;
     }
     // The grid rows that hold an entry at (day, slot), from row 0.
     std::vector<int> Ocupadas(int d, int s, int p = 0, int f = 0) {
         std::vector<int> r;
-        for (int k = 0; k < m->filasRejilla; ++k)
+        for (int k = 0; k < m->colocacion.Filas(); ++k)
             if (En(d, s, k, p, f) != nullptr) r.push_back(k);
         return r;
     }
@@ -58,18 +58,18 @@ TEST_F(Colocacion, EntradasDeLasCadenasDeSesionesPorPeriodo) {
     m.Companera('P', mat, g1, luis);
     m.Companera('S', mat, g1, ana, LEC, 1);
     m.Sesion(1, fis, g2, luis);
-    ASSERT_EQ(m->CrearTablaColocacion(), 1);
-    EXPECT_EQ(CamposDe(m->entradas), (std::vector<Campos>{
-                                         {0, 0, 1, 1, 1, 2, 0, 0, 0},
-                                         {0, 1, 1, 1, 2, 1, 0, 0, 0},
-                                         {0, 2, 1, 2, 1, 3, 0, 0, 0},
-                                         {0, 3, 1, 1, 1, 2, FIN, 1, 0},
-                                         {4, 4, 2, 2, 2, 0, FIN, 0, 0},
-                                     }));
+    ASSERT_EQ(m->colocacion.CrearTablaColocacion(), 1);
+    EXPECT_EQ(CamposDe(m->colocacion.Entradas()), (std::vector<Campos>{
+                                                      {0, 0, 1, 1, 1, 2, 0, 0, 0},
+                                                      {0, 1, 1, 1, 2, 1, 0, 0, 0},
+                                                      {0, 2, 1, 2, 1, 3, 0, 0, 0},
+                                                      {0, 3, 1, 1, 1, 2, FIN, 1, 0},
+                                                      {4, 4, 2, 2, 2, 0, FIN, 0, 0},
+                                                  }));
     // Group 1B's frame 3 does not exist in a one-frame model.
-    EXPECT_EQ(m->entradas[4].marco, 0);
-    EXPECT_EQ(m->entradas[4].tarea, LEC);
-    EXPECT_EQ(m->entradas[4].tipo, 0);
+    EXPECT_EQ(m->colocacion.Entradas()[4].marco, 0);
+    EXPECT_EQ(m->colocacion.Entradas()[4].tarea, LEC);
+    EXPECT_EQ(m->colocacion.Entradas()[4].tipo, 0);
 
     // Two periods: a flag of its own for each period; no flag, or only flags of periods the
     // model does not have, is period 0. The table goes main by main, period by period.
@@ -79,15 +79,15 @@ TEST_F(Colocacion, EntradasDeLasCadenasDeSesionesPorPeriodo) {
     m.SesionEn(4).periodos[5] = 1;
     m.Sesion(2, mat, g2, ana);
     m.SesionEn(5).periodos[0] = m.SesionEn(5).periodos[1] = 1;
-    ASSERT_EQ(m->CrearTablaColocacion(), 1);
-    ASSERT_EQ(m->entradas.size(), 4u + 1u + 2u);
-    EXPECT_EQ(m->entradas[0].periodo, 1);
-    EXPECT_EQ(m->entradas[3].periodo, 1);
-    EXPECT_EQ(m->entradas[4].periodo, 0);
-    EXPECT_EQ(m->entradas[4].marco, 3);
-    EXPECT_EQ(m->entradas[5].periodo, 0);
-    EXPECT_EQ(m->entradas[6].periodo, 1);
-    EXPECT_EQ(m->entradas[6].tipoCadena, 0);
+    ASSERT_EQ(m->colocacion.CrearTablaColocacion(), 1);
+    ASSERT_EQ(m->colocacion.Entradas().size(), 4u + 1u + 2u);
+    EXPECT_EQ(m->colocacion.Entradas()[0].periodo, 1);
+    EXPECT_EQ(m->colocacion.Entradas()[3].periodo, 1);
+    EXPECT_EQ(m->colocacion.Entradas()[4].periodo, 0);
+    EXPECT_EQ(m->colocacion.Entradas()[4].marco, 3);
+    EXPECT_EQ(m->colocacion.Entradas()[5].periodo, 0);
+    EXPECT_EQ(m->colocacion.Entradas()[6].periodo, 1);
+    EXPECT_EQ(m->colocacion.Entradas()[6].tipoCadena, 0);
 }
 
 TEST_F(Colocacion, EntradasYFilasDeGuardiasReunionesYComplementarias) {
@@ -102,12 +102,12 @@ TEST_F(Colocacion, EntradasYFilasDeGuardiasReunionesYComplementarias) {
     m.Reunion("R0", {});
     m.Complementaria(p2, RDP);
     m.Complementaria(p3).subMarco = -1;
-    ASSERT_EQ(m->CrearTablaColocacion(), 1);
+    ASSERT_EQ(m->colocacion.CrearTablaColocacion(), 1);
 
     // (kind, activity, teacher, row, pseudo index, chain kind, chain end)
     std::vector<std::tuple<int, int, int, int, int, int, int>> actividades;
-    for (std::size_t i = 1; i < m->entradas.size(); ++i) {
-        const auto& e = m->entradas[i];
+    for (std::size_t i = 1; i < m->colocacion.Entradas().size(); ++i) {
+        const auto& e = m->colocacion.Entradas()[i];
         EXPECT_EQ(e.indicePrincipal, e.indicePropio);
         actividades.emplace_back(e.tipo, e.indiceActividad, e.profesor, e.fila, e.indicePropio,
                                  e.tipoCadena, e.finCadena);
@@ -124,13 +124,13 @@ TEST_F(Colocacion, EntradasYFilasDeGuardiasReunionesYComplementarias) {
                                {3, 0, p2, 46, 7, 0, FIN},
                                {3, 1, p3, 47, 8, 0, FIN},
                            }));
-    EXPECT_EQ(m->entradas[1].tarea, GUA);
-    EXPECT_EQ(m->entradas[4].tarea, RDP);
-    EXPECT_EQ(m->entradas[8].tarea, RDP);
-    EXPECT_EQ(m->filasRejilla, 48);
-    EXPECT_EQ(m->rejillas[0][0].size(), 48u * 6 * 56);
-    EXPECT_TRUE(m->rejillas[0][1].empty());
-    EXPECT_TRUE(m->rejillas[1][0].empty());
+    EXPECT_EQ(m->colocacion.Entradas()[1].tarea, GUA);
+    EXPECT_EQ(m->colocacion.Entradas()[4].tarea, RDP);
+    EXPECT_EQ(m->colocacion.Entradas()[8].tarea, RDP);
+    EXPECT_EQ(m->colocacion.Filas(), 48);
+    EXPECT_EQ(m->colocacion.Rejilla(0, 0).size(), 48u * 6 * 56);
+    EXPECT_TRUE(m->colocacion.Rejilla(0, 1).empty());
+    EXPECT_TRUE(m->colocacion.Rejilla(1, 0).empty());
 }
 
 TEST_F(Colocacion, HastaDosMilCuarentaYCincoFilas) {
@@ -145,27 +145,27 @@ TEST_F(Colocacion, HastaDosMilCuarentaYCincoFilas) {
     for (int i = 0; i < 5; ++i)
         m.Reunion(("R" + std::to_string(i)).c_str(), {ana});
     m.Guardia("GR", {}, 1);
-    m->PrepararHorario();
+    m->colocacion.PrepararHorario();
     EXPECT_TRUE(entorno.avisos.avisos.empty());
-    EXPECT_EQ(m->filasRejilla, 2045);
-    m->ColocarSesion(0, 0, 0, 0, "A1", "", 0, 0, 0);
+    EXPECT_EQ(m->colocacion.Filas(), 2045);
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "A1", "", 0, 0, 0);
     EXPECT_EQ(Indice(0, 0, 0), 0);
 
     // One complementary activity more: 2046 rows do not fit. No grid, nothing placed, but
     // recess duties still go to their table.
     m.Complementaria(ana);
-    m->PrepararHorario();
+    m->colocacion.PrepararHorario();
     ASSERT_EQ(entorno.avisos.avisos.size(), 1u);
     EXPECT_EQ(entorno.avisos.avisos[0].texto, "No hay capacidad.\nThere is no capacity.");
     EXPECT_EQ(entorno.avisos.avisos[0].icono, Icono::Ninguno);
     EXPECT_EQ(entorno.avisos.avisos[0].botones, Botones::Aceptar);
-    EXPECT_EQ(m->filasRejilla, 0);
-    EXPECT_TRUE(m->rejillas[0][0].empty());
-    m->ColocarSesion(0, 0, 0, 0, "A1", "", 0, 0, 0);
-    m->ColocarReunion(0, 0, 0, 0, "R0");
+    EXPECT_EQ(m->colocacion.Filas(), 0);
+    EXPECT_TRUE(m->colocacion.Rejilla(0, 0).empty());
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "A1", "", 0, 0, 0);
+    m->colocacion.ColocarReunion(0, 0, 0, 0, "R0");
     EXPECT_EQ(En(0, 0, 0), nullptr);
-    m->ColocarGuardiaRecreo(0, 0, 0, 0, "GR", "Ana");
-    EXPECT_EQ(m->CeldaGuardias(0, 0, 0, 0).cuenta, 1);
+    m->colocacion.ColocarGuardiaRecreo(0, 0, 0, 0, "GR", "Ana");
+    EXPECT_EQ(m->colocacion.CeldaGuardias(0, 0, 0, 0).cuenta, 1);
 }
 
 TEST_F(Colocacion, LasFilasDeAulasSeFijanAntesDeLaRejillaYNoInvadenOtrasFilas) {
@@ -177,25 +177,25 @@ TEST_F(Colocacion, LasFilasDeAulasSeFijanAntesDeLaRejillaYNoInvadenOtrasFilas) {
     m.Guardia("GA", {ana});
     // A negative sinDeclarar left no room rows: the rooms get theirs before the grid is made.
     m->marcosHorario->FijarAulasGeneral(0);
-    m->PrepararHorario();
+    m->colocacion.PrepararHorario();
     EXPECT_EQ(m->marcos.numAulasGeneral, 2);
-    EXPECT_EQ(m->filasRejilla, 22);
-    m->ColocarSesion(0, 0, 0, 0, "A2", "", 0, 0, 0);
+    EXPECT_EQ(m->colocacion.Filas(), 22);
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "A2", "", 0, 0, 0);
     EXPECT_EQ(Ocupadas(0, 0), std::vector<int>{1});
 
     // More rooms than room rows (at most 250): a room past them has no row, and the duty rows
     // that follow the room rows stay untouched.
     for (int i = 3; i <= 260; ++i)
         m.Aula(("A" + std::to_string(i)).c_str(), "");
-    m->PrepararHorario();
+    m->colocacion.PrepararHorario();
     EXPECT_EQ(m->marcos.numAulasGeneral, 250);
-    m->ColocarSesion(0, 0, 1, 0, "A251", "", 0, 0, 0);
-    m->ColocarSesion(0, 0, 1, 0, "A260", "", 0, 0, 0);
-    m->ColocarSesion(0, 0, 1, 0, "999", "", 0, 0, 1); // anonymous: no spare row left
+    m->colocacion.ColocarSesion(0, 0, 1, 0, "A251", "", 0, 0, 0);
+    m->colocacion.ColocarSesion(0, 0, 1, 0, "A260", "", 0, 0, 0);
+    m->colocacion.ColocarSesion(0, 0, 1, 0, "999", "", 0, 0, 1); // anonymous: no spare row left
     EXPECT_TRUE(Ocupadas(0, 1).empty());
-    m->ColocarSesion(0, 0, 1, 0, "A250", "", 0, 0, 0);
+    m->colocacion.ColocarSesion(0, 0, 1, 0, "A250", "", 0, 0, 0);
     EXPECT_EQ(Ocupadas(0, 1), std::vector<int>{249});
-    m->ColocarGuardia(0, 0, 1, 0, "GA", "Ana");
+    m->colocacion.ColocarGuardia(0, 0, 1, 0, "GA", "Ana");
     EXPECT_EQ(Ocupadas(0, 1), (std::vector<int>{249, 250}));
 }
 
@@ -212,38 +212,38 @@ TEST_F(Colocacion, SesionesEnAulasConNombre) {
     m.Companera('S', mat, g2, luis); // a simultaneous session (id 1 too)
     m.SesionEn(3).id = 7;
     m.Companera('S', mat, g2, luis, LEC, 1); // the simultaneous session's further room
-    m->PrepararHorario();
+    m->colocacion.PrepararHorario();
 
-    m->ColocarSesion(0, 0, 0, 0, "A1", "", 0, 0, 0);
-    m->ColocarSesion(0, 0, 0, 0, "A2", "", 0, 1, 0); // occurrence 1: the further room
-    m->ColocarSesion(0, 0, 0, 0, "A3", "", 0, 2, 0); // there is no second one
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "A1", "", 0, 0, 0);
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "A2", "", 0, 1, 0); // occurrence 1: the further room
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "A3", "", 0, 2, 0); // there is no second one
     EXPECT_EQ(Indice(0, 0, 0), 0);
     EXPECT_EQ(Indice(0, 0, 1), 1);
     EXPECT_EQ(En(0, 0, 2), nullptr);
     // A simultaneous session is found by its own id, its further room after it; its main
     // session's further rooms never reach into it.
-    m->ColocarSesion(0, 1, 0, 0, "A1", "", 7, 0, 0);
-    m->ColocarSesion(0, 1, 0, 0, "A2", "", 7, 1, 0);
-    m->ColocarSesion(0, 1, 0, 0, "A3", "", 1, 1, 0);
+    m->colocacion.ColocarSesion(0, 1, 0, 0, "A1", "", 7, 0, 0);
+    m->colocacion.ColocarSesion(0, 1, 0, 0, "A2", "", 7, 1, 0);
+    m->colocacion.ColocarSesion(0, 1, 0, 0, "A3", "", 1, 1, 0);
     EXPECT_EQ(Indice(1, 0, 0), 3);
     EXPECT_EQ(Indice(1, 0, 1), 4);
     EXPECT_EQ(En(1, 0, 2), nullptr);
 
     // A named room replaces what its cell held.
-    m->ColocarSesion(0, 0, 0, 0, "a1", "", 1, 0, 0);
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "a1", "", 1, 0, 0);
     EXPECT_EQ(Indice(0, 0, 0), 2);
 
     // Nothing is stored for an unknown room, "<cualquiera>", an unknown or negative session id,
     // a slot beyond the day's lessons, a week beyond the periods or a day outside the week.
     const std::size_t antes = Ocupadas(2, 1).size();
-    m->ColocarSesion(0, 2, 1, 0, "A9", "", 0, 0, 0);
-    m->ColocarSesion(0, 2, 1, 0, m->aulas.Cabeza()->dato.nombre, "", 0, 0, 0);
-    m->ColocarSesion(0, 2, 1, 0, "A1", "", 5, 0, 0);
-    m->ColocarSesion(0, 2, 1, 0, "A1", "", -1, 0, 0);
-    m->ColocarSesion(0, 2, 2, 0, "A1", "", 0, 0, 0);
-    m->ColocarSesion(1, 2, 1, 0, "A1", "", 0, 0, 0);
-    m->ColocarSesion(0, 6, 1, 0, "A1", "", 0, 0, 0);
-    m->ColocarSesion(0, -1, 1, 0, "A1", "", 0, 0, 0);
+    m->colocacion.ColocarSesion(0, 2, 1, 0, "A9", "", 0, 0, 0);
+    m->colocacion.ColocarSesion(0, 2, 1, 0, m->aulas.Cabeza()->dato.nombre, "", 0, 0, 0);
+    m->colocacion.ColocarSesion(0, 2, 1, 0, "A1", "", 5, 0, 0);
+    m->colocacion.ColocarSesion(0, 2, 1, 0, "A1", "", -1, 0, 0);
+    m->colocacion.ColocarSesion(0, 2, 2, 0, "A1", "", 0, 0, 0);
+    m->colocacion.ColocarSesion(1, 2, 1, 0, "A1", "", 0, 0, 0);
+    m->colocacion.ColocarSesion(0, 6, 1, 0, "A1", "", 0, 0, 0);
+    m->colocacion.ColocarSesion(0, -1, 1, 0, "A1", "", 0, 0, 0);
     EXPECT_EQ(Ocupadas(2, 1).size(), antes);
     EXPECT_EQ(antes, 0u);
 }
@@ -256,21 +256,21 @@ TEST_F(Colocacion, AulasAnonimasYFilasLibres) {
     for (int id = 0; id < 7; ++id)
         m.Sesion(id, mat, g, ana);
     m->marcosHorario->FijarAulasGeneral(8); // rows 0..3 for the rooms, 4..7 spare
-    m->PrepararHorario();
-    ASSERT_EQ(m->filasRejilla, 8);
+    m->colocacion.PrepararHorario();
+    ASSERT_EQ(m->colocacion.Filas(), 8);
 
-    m->ColocarSesion(0, 0, 0, 0, "3", "", 0, 0, 1);           // row 3 is free
-    m->ColocarSesion(0, 0, 0, 0, "3", "", 1, 0, 1);           // taken: the highest spare row
-    m->ColocarSesion(0, 0, 0, 0, "99999999999", "", 2, 0, 1); // no such row
-    m->ColocarSesion(0, 0, 0, 0, "x", "", 3, 0, 1);           // not a number
-    m->ColocarSesion(0, 0, 0, 0, "", "", 4, 0, 0);            // no room at all
-    m->ColocarSesion(0, 0, 0, 0, "-1", "", 5, 0, 1);          // spare rows are full
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "3", "", 0, 0, 1); // row 3 is free
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "3", "", 1, 0, 1); // taken: the highest spare row
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "99999999999", "", 2, 0, 1); // no such row
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "x", "", 3, 0, 1);           // not a number
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "", "", 4, 0, 0);            // no room at all
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "-1", "", 5, 0, 1);          // spare rows are full
     std::vector<int> sesiones;
     for (int k = 0; k < 8; ++k)
         sesiones.push_back(Indice(0, 0, k));
     EXPECT_EQ(sesiones, (std::vector<int>{-1, -1, -1, 0, 4, 3, 2, 1}));
     // An anonymous number that is a room's row while the cell is free.
-    m->ColocarSesion(0, 1, 0, 0, "0", "", 6, 0, 1);
+    m->colocacion.ColocarSesion(0, 1, 0, 0, "0", "", 6, 0, 1);
     EXPECT_EQ(Ocupadas(1, 0), std::vector<int>{0});
 }
 
@@ -283,13 +283,13 @@ TEST_F(Colocacion, ElProfesorDeLaColocacionSustituyeAlDeLaCadena) {
     m.Companera('M', mat, g2, ana);
     m.Companera('P', mat, g1, luis);
     m.Sesion(1, mat, g2, ana);
-    m->PrepararHorario();
-    m->ColocarSesion(0, 0, 0, 0, "A1", "Nadie", 0, 0, 0);
-    EXPECT_EQ(m->entradas[0].profesor, ana);
-    m->ColocarSesion(0, 0, 0, 0, "A1", "Eva", 0, 0, 0);
-    m->ColocarSesion(0, 1, 0, 0, "A1", "", 0, 0, 0);
+    m->colocacion.PrepararHorario();
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "A1", "Nadie", 0, 0, 0);
+    EXPECT_EQ(m->colocacion.Entradas()[0].profesor, ana);
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "A1", "Eva", 0, 0, 0);
+    m->colocacion.ColocarSesion(0, 1, 0, 0, "A1", "", 0, 0, 0);
     std::vector<int> profesores;
-    for (const auto& e : m->entradas)
+    for (const auto& e : m->colocacion.Entradas())
         profesores.push_back(e.profesor);
     EXPECT_EQ(profesores, (std::vector<int>{3, 3, luis, ana}));
     EXPECT_EQ(Indice(1, 0, 0), 0);
@@ -308,17 +308,17 @@ TEST_F(Colocacion, UnaFilaOcupadaEnUnTramoSolapadoDeOtroMarco) {
     m.Sesion(2, mat, gb, ana);
     m.Sesion(3, mat, gb, ana);
     m->marcosHorario->FijarAulasGeneral(3); // spare rows 1 and 2
-    m->PrepararHorario();
+    m->colocacion.PrepararHorario();
 
-    m->ColocarSesion(0, 0, 0, 0, "", "", 0, 0, 0);
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "", "", 0, 0, 0);
     EXPECT_EQ(Ocupadas(0, 0, 0, 0), std::vector<int>{2});
     // Row 2 is taken in frame A at the same time: refused as a number and as a spare row.
-    m->ColocarSesion(0, 0, 0, 0, "2", "", 1, 0, 1);
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "2", "", 1, 0, 1);
     EXPECT_EQ(Ocupadas(0, 0, 0, 1), std::vector<int>{1});
-    m->ColocarSesion(0, 0, 0, 1, "", "", 2, 0, 1);
+    m->colocacion.ColocarSesion(0, 0, 0, 1, "", "", 2, 0, 1);
     EXPECT_EQ(Ocupadas(0, 0, 0, 1), std::vector<int>{1});
     // A named room is the room, whatever other frames hold.
-    m->ColocarSesion(0, 0, 0, 1, "A1", "", 3, 0, 0);
+    m->colocacion.ColocarSesion(0, 0, 0, 1, "A1", "", 3, 0, 0);
     EXPECT_EQ(Ocupadas(0, 0, 0, 1), (std::vector<int>{0, 1}));
     EXPECT_EQ(Indice(0, 0, 2, 0, 0), 0);
     EXPECT_EQ(Indice(0, 0, 1, 0, 1), 1);
@@ -336,27 +336,28 @@ TEST_F(Colocacion, GuardiasReunionesYActividades) {
     m.Reunion("Claustro", {t[0], t[1]});
     m.Complementaria(t[0]);
     m.Complementaria(t[1]);
-    m->PrepararHorario();
+    m->colocacion.PrepararHorario();
     const int r = m->marcos.numAulasGeneral; // 0: no rooms
 
     for (int i = 20; i >= 0; --i) // the 21st member finds the duty's rows full
-        m->ColocarGuardia(0, 0, 1, 0, "GA", ((i < 9 ? "T0" : "T") + std::to_string(i + 1)).c_str());
+        m->colocacion.ColocarGuardia(0, 0, 1, 0, "GA",
+                                     ((i < 9 ? "T0" : "T") + std::to_string(i + 1)).c_str());
     std::vector<int> profesores;
     for (int k = r; k < r + 20; ++k)
         profesores.push_back(En(0, 1, k)->profesor);
     EXPECT_EQ(profesores.front(), t[20]);
     EXPECT_EQ(profesores.back(), t[1]);
     EXPECT_EQ(Ocupadas(0, 1).size(), 20u);
-    m->ColocarGuardia(0, 1, 1, 0, "GA", "Nadie");
-    m->ColocarGuardia(0, 1, 1, 0, "GX", "T01");
-    m->ColocarGuardia(0, 1, 1, 0, "GA", "");
+    m->colocacion.ColocarGuardia(0, 1, 1, 0, "GA", "Nadie");
+    m->colocacion.ColocarGuardia(0, 1, 1, 0, "GX", "T01");
+    m->colocacion.ColocarGuardia(0, 1, 1, 0, "GA", "");
     EXPECT_TRUE(Ocupadas(1, 1).empty());
 
-    m->ColocarReunion(0, 2, 0, 0, "claustro");
-    m->ColocarReunion(0, 2, 1, 0, "Otra");
-    m->ColocarComplementaria(0, 2, 0, 0, 1);
-    m->ColocarComplementaria(0, 2, 1, 0, 2);
-    m->ColocarComplementaria(0, 2, 1, 0, -1);
+    m->colocacion.ColocarReunion(0, 2, 0, 0, "claustro");
+    m->colocacion.ColocarReunion(0, 2, 1, 0, "Otra");
+    m->colocacion.ColocarComplementaria(0, 2, 0, 0, 1);
+    m->colocacion.ColocarComplementaria(0, 2, 1, 0, 2);
+    m->colocacion.ColocarComplementaria(0, 2, 1, 0, -1);
     EXPECT_EQ(Ocupadas(2, 0), (std::vector<int>{r + 20, r + 22}));
     EXPECT_TRUE(Ocupadas(2, 1).empty());
     const auto* reunion = En(2, 0, r + 20);
@@ -372,40 +373,41 @@ TEST_F(Colocacion, GuardiasEnRecreos) {
     m.Guardia("GR", {luis}, 1);
     const auto* ga = m->guardias.Cabeza();
     const auto* gr = m->guardias.Cola();
-    m->PrepararHorario();
+    m->colocacion.PrepararHorario();
 
-    m->ColocarGuardiaRecreo(0, 4, 0, 0, "GR", "Luis");
-    m->ColocarGuardiaRecreo(0, 4, 0, 3, "XX", "Luis"); // frame 3 does not exist: frame A's
-    m->ColocarGuardiaRecreo(0, 4, 0, 0, "GA", "Luis"); // any duty of that name
-    const CeldaGuardiasRecreo& c = m->CeldaGuardias(0, 0, 0, 4);
+    m->colocacion.ColocarGuardiaRecreo(0, 4, 0, 0, "GR", "Luis");
+    m->colocacion.ColocarGuardiaRecreo(0, 4, 0, 3, "XX",
+                                       "Luis"); // frame 3 does not exist: frame A's
+    m->colocacion.ColocarGuardiaRecreo(0, 4, 0, 0, "GA", "Luis"); // any duty of that name
+    const CeldaGuardiasRecreo& c = m->colocacion.CeldaGuardias(0, 0, 0, 4);
     ASSERT_EQ(c.cuenta, 3);
     EXPECT_EQ(c.pares[0].profesor, nodoLuis);
     EXPECT_EQ(c.pares[0].guardia, gr);
     EXPECT_EQ(c.pares[1].guardia, gr);
     EXPECT_EQ(c.pares[2].guardia, ga);
     for (int i = 0; i < 25; ++i)
-        m->ColocarGuardiaRecreo(0, 4, 0, 0, "GR", "Luis");
+        m->colocacion.ColocarGuardiaRecreo(0, 4, 0, 0, "GR", "Luis");
     EXPECT_EQ(c.cuenta, 20);
 
     // Weeks beyond the periods, days and recesses outside the table, unknown or no teacher.
-    m->ColocarGuardiaRecreo(1, 0, 0, 0, "GR", "Luis");
-    m->ColocarGuardiaRecreo(8, 0, 0, 0, "GR", "Luis");
-    m->ColocarGuardiaRecreo(0, 6, 0, 0, "GR", "Luis");
-    m->ColocarGuardiaRecreo(0, 0, 4, 0, "GR", "Luis");
-    m->ColocarGuardiaRecreo(0, 0, 0, 0, "GR", "Nadie");
-    m->ColocarGuardiaRecreo(0, 0, 0, 0, "GR", "");
+    m->colocacion.ColocarGuardiaRecreo(1, 0, 0, 0, "GR", "Luis");
+    m->colocacion.ColocarGuardiaRecreo(8, 0, 0, 0, "GR", "Luis");
+    m->colocacion.ColocarGuardiaRecreo(0, 6, 0, 0, "GR", "Luis");
+    m->colocacion.ColocarGuardiaRecreo(0, 0, 4, 0, "GR", "Luis");
+    m->colocacion.ColocarGuardiaRecreo(0, 0, 0, 0, "GR", "Nadie");
+    m->colocacion.ColocarGuardiaRecreo(0, 0, 0, 0, "GR", "");
     int total = 0;
-    for (const auto& celda : m->tablaGuardiasRecreo)
+    for (const auto& celda : m->colocacion.CeldasGuardias())
         total += celda.cuenta;
     EXPECT_EQ(total, 20);
 
     // Without a recess duty in the frame an unknown duty leaves the pair without one.
     m->guardias.Quitar(m->guardias.Cola());
-    m->ColocarGuardiaRecreo(0, 0, 0, 0, "XX", "Luis");
-    EXPECT_EQ(m->CeldaGuardias(0, 0, 0, 0).pares[0].guardia, nullptr);
+    m->colocacion.ColocarGuardiaRecreo(0, 0, 0, 0, "XX", "Luis");
+    EXPECT_EQ(m->colocacion.CeldaGuardias(0, 0, 0, 0).pares[0].guardia, nullptr);
 
     // A new table clears the recess cells.
-    m->PrepararHorario();
+    m->colocacion.PrepararHorario();
     EXPECT_EQ(c.cuenta, 0);
 }
 
@@ -413,13 +415,13 @@ TEST_F(Colocacion, OtraTablaSustituyeALaAnterior) {
     const int ana = m.Profesor("Ana", "P1");
     m.Aula("A1", "AU1");
     m.Sesion(0, m.Materia("MAT", "M1"), m.Grupo("1A", "G1"), ana);
-    m->PrepararHorario();
-    m->ColocarSesion(0, 0, 0, 0, "A1", "", 0, 0, 0);
+    m->colocacion.PrepararHorario();
+    m->colocacion.ColocarSesion(0, 0, 0, 0, "A1", "", 0, 0, 0);
     m.Guardia("GA", {ana});
-    m->PrepararHorario();
-    EXPECT_EQ(m->entradas.size(), 2u);
-    EXPECT_EQ(m->filasRejilla, 21);
-    EXPECT_EQ(m->rejillas[0][0].size(), 21u * 6 * 56);
+    m->colocacion.PrepararHorario();
+    EXPECT_EQ(m->colocacion.Entradas().size(), 2u);
+    EXPECT_EQ(m->colocacion.Filas(), 21);
+    EXPECT_EQ(m->colocacion.Rejilla(0, 0).size(), 21u * 6 * 56);
     EXPECT_EQ(En(0, 0, 0), nullptr);
 }
 

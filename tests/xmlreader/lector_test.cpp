@@ -280,7 +280,7 @@ TEST_F(Lector, SemanasDiasYPeriodos) {
         EXPECT_EQ(l.datos->marcos.numPeriodos, 2);
         EXPECT_EQ(l.datos->marcos.sabado, 0);
         EXPECT_EQ(l.manejador->DiasSemana(), 5);
-        EXPECT_NE(l.datos->EntradaEnCelda(1, 0, 2, 0, 0), nullptr); // week 1, Wednesday
+        EXPECT_NE(l.datos->colocacion.EntradaEnCelda(1, 0, 2, 0, 0), nullptr); // week 1, Wednesday
         EXPECT_EQ(CeldasOcupadas(*l.datos), 1);
     }
     {
@@ -289,7 +289,7 @@ TEST_F(Lector, SemanasDiasYPeriodos) {
         EXPECT_EQ(l.datos->marcos.sabado, 1);
         EXPECT_EQ(l.manejador->DiasSemana(), 6);
         EXPECT_EQ(l.datos->marcos.numPeriodos, 2);
-        EXPECT_NE(l.datos->EntradaEnCelda(1, 0, 1, 0, 0), nullptr); // week 1, Tuesday
+        EXPECT_NE(l.datos->colocacion.EntradaEnCelda(1, 0, 1, 0, 0), nullptr); // week 1, Tuesday
         EXPECT_EQ(CeldasOcupadas(*l.datos), 1);
     }
     {
@@ -356,8 +356,8 @@ TEST_F(Lector, OcurrenciasDeUnaSesionEnUnTramo) {
     std::vector<long> entradas;
     for (int dia = 0; dia < 2; ++dia)
         for (int fila = 0; fila < 6; ++fila)
-            if (const auto* e = l.datos->EntradaEnCelda(0, 0, dia, 1, fila))
-                entradas.push_back(e - l.datos->entradas.data());
+            if (const auto* e = l.datos->colocacion.EntradaEnCelda(0, 0, dia, 1, fila))
+                entradas.push_back(e - l.datos->colocacion.Entradas().data());
     // Occurrences 0, 1, 3 and 4 of session 0, session 1, then occurrence 0 again.
     EXPECT_EQ(entradas, (std::vector<long>{0, 1, 3, 4, 5, 0}));
 }
@@ -375,7 +375,7 @@ TEST_F(Lector, UnAulaAnonimaSeConocePorSuId) {
                            std::move(m.datos));
     std::vector<int> filas;
     for (int k = 0; k < 8; ++k)
-        if (const auto* e = l.datos->EntradaEnCelda(0, 0, 0, 0, k))
+        if (const auto* e = l.datos->colocacion.EntradaEnCelda(0, 0, 0, 0, k))
             filas.push_back(k * 10 + e->indicePropio);
     // Session 0 on row 3, session 1 on the highest spare row, session 2 on row 2.
     EXPECT_EQ(filas, (std::vector<int>{22, 30, 71}));
@@ -391,9 +391,9 @@ TEST_F(Lector, ElProfesorDeUnaColocacionNoPasaALaSiguiente) {
                          "<sesion>0</sesion></aula></tramo>"),
              std::move(m.datos));
     // The second duty names no teacher; the session keeps its own.
-    EXPECT_EQ(l.datos->CeldaGuardias(0, 0, 0, 0).cuenta, 1);
-    ASSERT_NE(l.datos->EntradaEnCelda(0, 0, 0, 1, 0), nullptr);
-    EXPECT_EQ(l.datos->EntradaEnCelda(0, 0, 0, 1, 0)->profesor, 1);
+    EXPECT_EQ(l.datos->colocacion.CeldaGuardias(0, 0, 0, 0).cuenta, 1);
+    ASSERT_NE(l.datos->colocacion.EntradaEnCelda(0, 0, 0, 1, 0), nullptr);
+    EXPECT_EQ(l.datos->colocacion.EntradaEnCelda(0, 0, 0, 1, 0)->profesor, 1);
 }
 
 TEST_F(Lector, EnUnRecreoSoloSeColocanGuardias) {
@@ -414,11 +414,11 @@ TEST_F(Lector, EnUnRecreoSoloSeColocanGuardias) {
              std::move(m.datos));
     // Rows: A1, A2, the duty's 20, R, R2, the three activities.
     std::vector<int> filas;
-    for (int k = 0; k < l.datos->filasRejilla; ++k)
-        if (l.datos->EntradaEnCelda(0, 0, 1, 0, k) != nullptr) filas.push_back(k);
+    for (int k = 0; k < l.datos->colocacion.Filas(); ++k)
+        if (l.datos->colocacion.EntradaEnCelda(0, 0, 1, 0, k) != nullptr) filas.push_back(k);
     EXPECT_EQ(filas, (std::vector<int>{2, 22, 26}));
     EXPECT_EQ(CeldasOcupadas(*l.datos), 3);
-    EXPECT_EQ(l.datos->CeldaGuardias(0, 0, 0, 1).cuenta, 1);
+    EXPECT_EQ(l.datos->colocacion.CeldaGuardias(0, 0, 0, 1).cuenta, 1);
 }
 
 TEST_F(Lector, ReglasAlFinalDeLosRegistros) {

@@ -115,9 +115,11 @@ Modelo ModeloD0() {
 
 int CeldasOcupadas(const CDatos& d) {
     int n = 0;
-    for (const auto& porMarco : d.rejillas)
-        for (const auto& r : porMarco)
+    for (int p = 0; p < NUM_PERIODOS; ++p)
+        for (int f = 0; f < NUM_MARCOS; ++f) {
+            const auto& r = d.colocacion.Rejilla(p, f);
             n += static_cast<int>(std::count_if(r.begin(), r.end(), [](auto c) { return c != 0; }));
+        }
     return n;
 }
 

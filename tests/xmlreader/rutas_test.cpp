@@ -105,7 +105,7 @@ TEST_F(Rutas, FilaDeUnTramoDelHorario) {
                           "<tramo dia=\"7\" indice=\"2\" marco=\"A\">" + aula + "</tramo>"),
              std::move(m.datos));
     // Only the last names a slot: day 7 is Wednesday of week 1, slot row 1.
-    EXPECT_NE(colocada.datos->EntradaEnCelda(1, 0, 2, 1, 0), nullptr);
+    EXPECT_NE(colocada.datos->colocacion.EntradaEnCelda(1, 0, 2, 1, 0), nullptr);
     EXPECT_EQ(CeldasOcupadas(*colocada.datos), 1);
 
     // A duty in recesses looks again past the lesson slots, never past the table: here the

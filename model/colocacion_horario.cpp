@@ -1,22 +1,14 @@
 // Placing the solved timetable: each child of a `horario/tramo` puts a reference to its
 // placement entry in the grid of (week, frame), or, for a duty in a recess, a (teacher, duty)
 // pair in the recess duty table. What cannot be resolved is not stored, and nothing is reported.
-#include "xmlreader/colocacion.h"
-
 #include <algorithm>
 
+#include "model/colocacion.h"
 #include "model/datos.h"
 #include "platform/avisos.h"
 #include "platform/text.h"
 
 namespace {
-
-constexpr std::uint8_t kFinCadena = 0xFF;
-constexpr std::uint8_t kCadenaCabeza = 2;
-constexpr std::uint8_t kGuardia = 1;
-constexpr std::uint8_t kReunion = 2;
-constexpr std::uint8_t kComplementaria = 3;
-constexpr int kFilasPorGuardia = 20;
 
 constexpr const char* kSinCapacidad = "No hay capacidad.\nThere is no capacity.";
 
@@ -33,67 +25,69 @@ int EsNumerico(const char* texto) {
     return 1;
 }
 
-void CDatos::PrepararHorario() {
+void TablaColocacion::PrepararHorario() {
     // The room rows are settled before the grid is sized: every room of the model has a row.
-    const int aulasDelModelo = aulas.Cuenta() - 1;
-    if (aulasDelModelo > marcos.numAulasGeneral) marcosHorario->FijarAulasGeneral(aulasDelModelo);
+    const int aulasDelModelo = d_.aulas.Cuenta() - 1;
+    if (aulasDelModelo > d_.marcos.numAulasGeneral)
+        d_.marcosHorario->FijarAulasGeneral(aulasDelModelo);
     if (CrearTablaColocacion() == 0)
         plataforma::AvisosActuales().Mostrar(kSinCapacidad, "", plataforma::Icono::Ninguno,
                                              plataforma::Botones::Aceptar);
 }
 
-bool CDatos::ExisteTramo(int semana, int dia, int fila, int marco) const {
-    if (semana < 0 || semana >= std::min<int>(marcos.numPeriodos, NUM_PERIODOS)) return false;
+bool TablaColocacion::ExisteTramo(int semana, int dia, int fila, int marco) const {
+    if (semana < 0 || semana >= std::min<int>(d_.marcos.numPeriodos, NUM_PERIODOS)) return false;
     if (dia < 0 || dia >= NUM_DIAS || marco < 0 || marco >= NUM_MARCOS || fila < 0) return false;
-    return fila < std::min<int>(marcosHorario->Bloque(marco, dia).numLectivos, NUM_INTERVALOS);
+    return fila < std::min<int>(d_.marcosHorario->Bloque(marco, dia).numLectivos, NUM_INTERVALOS);
 }
 
 // ---- Sessions ---------------------------------------------------------------------------------
 
-void CDatos::ColocarSesion(int semana, int dia, int fila, int marco, const char* aula,
-                           const char* profesor, int sesion, int ocurrencia, int anonima) {
+void TablaColocacion::ColocarSesion(int semana, int dia, int fila, int marco, const char* aula,
+                                    const char* profesor, int sesion, int ocurrencia, int anonima) {
     if (sesion < 0 || !ExisteTramo(semana, dia, fila, marco)) return;
     // The first main or simultaneous record with that document id, as the table found it.
-    const auto registro = sesionDeId.find(sesion);
-    if (registro == sesionDeId.end()) return;
+    const auto registro = sesionDeId_.find(sesion);
+    if (registro == sesionDeId_.end()) return;
     ENTRADACOLOCACION* e = BuscarEntradaSesion(registro->second, ocurrencia);
     if (e != nullptr) GuardarColocacion(e, semana, dia, fila, aula, profesor, anonima);
 }
 
 // The session's own entry is the first of its chain in the table (the chain's first period);
 // a further room is counted from it.
-ENTRADACOLOCACION* CDatos::BuscarEntradaSesion(int indice, int ocurrencia) {
-    if (indice < 0 || static_cast<std::size_t>(indice) >= entradaDeSesion.size()) return nullptr;
-    const std::int32_t j = entradaDeSesion[static_cast<std::size_t>(indice)];
-    if (j < 0 || static_cast<std::size_t>(j) >= entradas.size()) return nullptr;
-    ENTRADACOLOCACION* e = &entradas[static_cast<std::size_t>(j)];
+ENTRADACOLOCACION* TablaColocacion::BuscarEntradaSesion(int indice, int ocurrencia) {
+    if (indice < 0 || static_cast<std::size_t>(indice) >= entradaDeSesion_.size()) return nullptr;
+    const std::int32_t j = entradaDeSesion_[static_cast<std::size_t>(indice)];
+    if (j < 0 || static_cast<std::size_t>(j) >= entradas_.size()) return nullptr;
+    ENTRADACOLOCACION* e = &entradas_[static_cast<std::size_t>(j)];
     return ocurrencia == 0 ? e : BuscarRepeticion(e, ocurrencia);
 }
 
 // The n-th further room after `entrada`, within its session: the search stops at the chain's
 // end and where a simultaneous session begins.
-ENTRADACOLOCACION* CDatos::BuscarRepeticion(ENTRADACOLOCACION* entrada, int ocurrencia) {
+ENTRADACOLOCACION* TablaColocacion::BuscarRepeticion(ENTRADACOLOCACION* entrada, int ocurrencia) {
     if (entrada == nullptr || ocurrencia <= 0) return nullptr;
-    auto j = static_cast<std::size_t>(entrada - entradas.data());
+    auto j = IndiceDe(entrada);
     int contadas = 0;
-    while (j < entradas.size() && entradas[j].finCadena != kFinCadena && j + 1 < entradas.size()) {
-        const ENTRADACOLOCACION& siguiente = entradas[j + 1];
-        if (siguiente.tipoCadena == kCadenaCabeza && siguiente.aulaAdicional != 1) return nullptr;
+    while (j < entradas_.size() && entradas_[j].finCadena != FIN_CADENA &&
+           j + 1 < entradas_.size()) {
+        const ENTRADACOLOCACION& siguiente = entradas_[j + 1];
+        if (siguiente.tipoCadena == CADENA_CABEZA && siguiente.aulaAdicional != 1) return nullptr;
         ++j;
-        if (entradas[j].aulaAdicional == 1 && ++contadas == ocurrencia) return &entradas[j];
+        if (entradas_[j].aulaAdicional == 1 && ++contadas == ocurrencia) return &entradas_[j];
     }
     return nullptr;
 }
 
-void CDatos::GuardarColocacion(ENTRADACOLOCACION* e, int semana, int dia, int fila,
-                               const char* aula, const char* profesor, int anonima) {
+void TablaColocacion::GuardarColocacion(ENTRADACOLOCACION* e, int semana, int dia, int fila,
+                                        const char* aula, const char* profesor, int anonima) {
     // The grid is the entry's frame's; the slot's frame only served to check the slot.
     const int marco = e->marco;
     // Only room rows take a session: rows past them belong to duties and other activities.
-    const int filasAulas = std::min<int>(marcos.numAulasGeneral, filasRejilla);
+    const int filasAulas = std::min<int>(d_.marcos.numAulasGeneral, filasRejilla_);
     int r = -1;
     if (anonima == 0 && !Vacio(aula)) {
-        const auto* n = aulas.BuscarNombre(aula);
+        const auto* n = d_.aulas.BuscarNombre(aula);
         if (n == nullptr) return;
         const int i = CalcularIndiceNodo(n);
         if (i == 0 || i - 1 >= filasAulas) return; // "<cualquiera>", or a room with no row
@@ -108,12 +102,12 @@ void CDatos::GuardarColocacion(ENTRADACOLOCACION* e, int semana, int dia, int fi
         }
         if (r < 0) {
             // The highest free spare row (not taken in an overlapping slot of another frame).
-            const int primera = std::max(0, aulas.Cuenta() - 1);
-            const int dt = marcos.porDia != 0 ? dia : 0;
+            const int primera = std::max(0, d_.aulas.Cuenta() - 1);
+            const int dt = d_.marcos.porDia != 0 ? dia : 0;
             for (int k = filasAulas - 1; k >= primera && r < 0; --k) {
                 const std::uint32_t* c = CeldaRejilla(semana, marco, dia, fila, k);
                 if (c == nullptr || *c != 0) continue;
-                if (marcos.numMarcos >= 2 &&
+                if (d_.marcos.numMarcos >= 2 &&
                     BuscarOcupanteEnOtrosMarcos(semana, marco, k, dia, dt, fila) != nullptr)
                     continue;
                 r = k;
@@ -127,23 +121,15 @@ void CDatos::GuardarColocacion(ENTRADACOLOCACION* e, int semana, int dia, int fi
     // A teacher named by the slot takes the place of the entry's teacher along its chain, for
     // every slot where the entry is placed.
     if (!Vacio(profesor)) {
-        if (const auto* n = profesores.BuscarNombre(profesor)) {
+        if (const auto* n = d_.profesores.BuscarNombre(profesor)) {
             const int t = CalcularIndiceNodo(n);
             const std::uint16_t t0 = e->profesor;
-            auto j = static_cast<std::size_t>(e - entradas.data());
-            if (t < 0xFFFF) {
-                for (;;) {
-                    if (entradas[j].profesor == t0)
-                        entradas[j].profesor = static_cast<std::uint16_t>(t);
-                    if (entradas[j].finCadena == kFinCadena || j + 1 >= entradas.size() ||
-                        entradas[j + 1].tipoCadena == kCadenaCabeza)
-                        break;
-                    ++j;
-                }
-            }
+            if (t < 0xFFFF)
+                for (ENTRADACOLOCACION* x = e; x != nullptr; x = SiguienteEnCadena(x))
+                    if (x->profesor == t0) x->profesor = static_cast<std::uint16_t>(t);
         }
     }
-    *celda = static_cast<std::uint32_t>(e - entradas.data()) + 1;
+    *celda = static_cast<std::uint32_t>(IndiceDe(e)) + 1;
 }
 
 // ---- Meetings, complementary activities and duties --------------------------------------------
@@ -159,77 +145,80 @@ ENTRADACOLOCACION* PrimeraEntrada(std::vector<ENTRADACOLOCACION>& entradas, std:
 
 // Meetings and complementary activities have a row of their own: the entry goes in its cell
 // when the cell is free.
-void ColocarEnSuFila(CDatos& d, ENTRADACOLOCACION* e, int semana, int dia, int fila) {
-    std::uint32_t* c = d.CeldaRejilla(semana, e->marco, dia, fila, e->fila);
-    if (c != nullptr && *c == 0) *c = static_cast<std::uint32_t>(e - d.entradas.data()) + 1;
+void ColocarEnSuFila(TablaColocacion& t, ENTRADACOLOCACION* e, int semana, int dia, int fila) {
+    std::uint32_t* c = t.CeldaRejilla(semana, e->marco, dia, fila, e->fila);
+    if (c != nullptr && *c == 0) *c = static_cast<std::uint32_t>(t.IndiceDe(e)) + 1;
 }
 
 } // namespace
 
-void CDatos::ColocarEntradaReunion(ENTRADACOLOCACION* e, int semana, int dia, int fila) {
+void TablaColocacion::ColocarEntradaReunion(ENTRADACOLOCACION* e, int semana, int dia, int fila) {
     ColocarEnSuFila(*this, e, semana, dia, fila);
 }
 
-void CDatos::ColocarEntradaComplementaria(ENTRADACOLOCACION* e, int semana, int dia, int fila) {
+void TablaColocacion::ColocarEntradaComplementaria(ENTRADACOLOCACION* e, int semana, int dia,
+                                                   int fila) {
     ColocarEnSuFila(*this, e, semana, dia, fila);
 }
 
 // The first free of the duty's 20 rows.
-void CDatos::ColocarEntradaGuardia(ENTRADACOLOCACION* e, int semana, int dia, int fila) {
-    for (int k = 0; k < kFilasPorGuardia; ++k) {
+void TablaColocacion::ColocarEntradaGuardia(ENTRADACOLOCACION* e, int semana, int dia, int fila) {
+    for (int k = 0; k < FILAS_POR_GUARDIA; ++k) {
         std::uint32_t* c = CeldaRejilla(semana, e->marco, dia, fila, e->fila + k);
         if (c != nullptr && *c == 0) {
-            *c = static_cast<std::uint32_t>(e - entradas.data()) + 1;
+            *c = static_cast<std::uint32_t>(IndiceDe(e)) + 1;
             return;
         }
     }
 }
 
-ENTRADACOLOCACION* CDatos::BuscarEntradaGuardia(int profesor, int guardia) {
-    for (ENTRADACOLOCACION& e : entradas)
-        if (e.tipo == kGuardia && e.indiceActividad == guardia && e.profesor == profesor) return &e;
+ENTRADACOLOCACION* TablaColocacion::BuscarEntradaGuardia(int profesor, int guardia) {
+    for (ENTRADACOLOCACION& e : entradas_)
+        if (e.tipo == ACTIVIDAD_GUARDIA && e.indiceActividad == guardia && e.profesor == profesor)
+            return &e;
     return nullptr;
 }
 
-void CDatos::ColocarComplementaria(int semana, int dia, int fila, int marco, int numero) {
+void TablaColocacion::ColocarComplementaria(int semana, int dia, int fila, int marco, int numero) {
     if (!ExisteTramo(semana, dia, fila, marco)) return;
-    if (numero < 0 || numero >= complementarias.Cuenta()) return;
-    if (auto* e = PrimeraEntrada(entradas, kComplementaria, numero))
+    if (numero < 0 || numero >= d_.complementarias.Cuenta()) return;
+    if (auto* e = PrimeraEntrada(entradas_, ACTIVIDAD_COMPLEMENTARIA, numero))
         ColocarEntradaComplementaria(e, semana, dia, fila);
 }
 
-void CDatos::ColocarReunion(int semana, int dia, int fila, int marco, const char* reunion) {
+void TablaColocacion::ColocarReunion(int semana, int dia, int fila, int marco,
+                                     const char* reunion) {
     if (!ExisteTramo(semana, dia, fila, marco) || Vacio(reunion)) return;
-    const auto* n = reuniones.BuscarNombre(reunion);
+    const auto* n = d_.reuniones.BuscarNombre(reunion);
     if (n == nullptr) return;
-    if (auto* e = PrimeraEntrada(entradas, kReunion, CalcularIndiceNodo(n)))
+    if (auto* e = PrimeraEntrada(entradas_, ACTIVIDAD_REUNION, CalcularIndiceNodo(n)))
         ColocarEntradaReunion(e, semana, dia, fila);
 }
 
-void CDatos::ColocarGuardia(int semana, int dia, int fila, int marco, const char* guardia,
-                            const char* profesor) {
+void TablaColocacion::ColocarGuardia(int semana, int dia, int fila, int marco, const char* guardia,
+                                     const char* profesor) {
     if (!ExisteTramo(semana, dia, fila, marco) || Vacio(guardia) || Vacio(profesor)) return;
-    const auto* g = guardias.BuscarNombre(guardia);
-    const auto* p = profesores.BuscarNombre(profesor);
+    const auto* g = d_.guardias.BuscarNombre(guardia);
+    const auto* p = d_.profesores.BuscarNombre(profesor);
     if (g == nullptr || p == nullptr) return;
     if (auto* e = BuscarEntradaGuardia(CalcularIndiceNodo(p), CalcularIndiceNodo(g)))
         ColocarEntradaGuardia(e, semana, dia, fila);
 }
 
 // A duty in a recess: no grid, a (teacher, duty) pair in the recess duty table.
-void CDatos::ColocarGuardiaRecreo(int semana, int dia, int recreo, int marco, const char* guardia,
-                                  const char* profesor) {
+void TablaColocacion::ColocarGuardiaRecreo(int semana, int dia, int recreo, int marco,
+                                           const char* guardia, const char* profesor) {
     // Weeks beyond the periods have no cells.
-    if (semana < 0 || semana >= std::min<int>(marcos.numPeriodos, NUM_PERIODOS)) return;
+    if (semana < 0 || semana >= std::min<int>(d_.marcos.numPeriodos, NUM_PERIODOS)) return;
     if (dia < 0 || dia >= NUM_DIAS || recreo < 0 || recreo >= MAX_RECREOS) return;
     if (Vacio(profesor)) return;
-    const auto* p = profesores.BuscarNombre(profesor);
+    const auto* p = d_.profesores.BuscarNombre(profesor);
     if (p == nullptr) return;
     const int f = MarcoDeEntrada(marco);
     CeldaGuardiasRecreo& celda = CeldaGuardias(semana, f, recreo, dia);
     if (celda.cuenta < 0 || celda.cuenta >= MAX_GUARDIAS_CELDA) return;
-    const MCList<DHGUAR>::Nodo* g = Vacio(guardia) ? nullptr : guardias.BuscarNombre(guardia);
-    if (g == nullptr) g = BuscarGuardiaRecreo(f);
+    const MCList<DHGUAR>::Nodo* g = Vacio(guardia) ? nullptr : d_.guardias.BuscarNombre(guardia);
+    if (g == nullptr) g = d_.BuscarGuardiaRecreo(f);
     celda.pares[celda.cuenta] = {p, g};
     ++celda.cuenta;
 }
