@@ -87,6 +87,27 @@ bool EsArchivoRegular(int fd) {
     return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool LeerArchivoEntero(const char* ruta, std::string& contenido) {
+    contenido.clear();
+    const int fd = AbrirParaLeer(ruta);
+    if (fd < 0) return false;
+    char bloque[4096];
+    while (true) {
+        const ssize_t n = ::read(fd, bloque, sizeof bloque);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            FijarUltimoErrorErrno(error);
+            return false;
+        }
+        if (n == 0) break;
+        contenido.append(bloque, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return true;
+}
+
 bool ExisteArchivo(const char* ruta) {
     struct stat st;
     return ruta != nullptr && ::stat(ruta, &st) == 0;

@@ -29,6 +29,10 @@ bool Cerrar(int fd);
 // True when the descriptor designates a regular file (not a device, pipe or socket).
 bool EsArchivoRegular(int fd);
 
+// Reads the whole file at `ruta` into `contenido` (replacing what it held). False when the file
+// cannot be opened or read; reaching its end is no failure.
+bool LeerArchivoEntero(const char* ruta, std::string& contenido);
+
 bool ExisteArchivo(const char* ruta);
 // Removes a file; false when it could not be removed.
 bool BorrarArchivo(const char* ruta);

@@ -36,40 +36,16 @@ bool EsUtf8Valido(std::string_view s) {
     return true;
 }
 
-// The whole file; false when it cannot be opened or read (the last error is then set).
-bool LeerTodo(const std::string& ruta, std::string& contenido) {
-    if (EsRutaConUnidad(ruta)) {
-        FijarUltimoError(codigo::RutaNoEncontrada);
-        return false;
-    }
-    const int fd = AbrirParaLeer(AnsiAUtf8(ruta).c_str());
-    if (fd < 0) return false;
-    char bloque[4096];
-    bool correcto = true;
-    while (true) {
-        const std::uint32_t antes = UltimoError();
-        const std::size_t n = LeerRegistro(fd, bloque, sizeof bloque);
-        if (n == 0) {
-            // The end of the file is no failure: put back the code the end replaced.
-            if (UltimoError() == codigo::FinDeArchivo)
-                FijarUltimoError(antes);
-            else
-                correcto = false;
-            break;
-        }
-        contenido.append(bloque, n);
-        if (n < sizeof bloque) break;
-    }
-    Cerrar(fd);
-    return correcto;
-}
-
 } // namespace
 
 std::string LeerPerfilDe(const std::string& ruta, const std::string& seccion,
                          const std::string& clave, const std::string& porDefecto) {
+    if (EsRutaConUnidad(ruta)) {
+        FijarUltimoError(codigo::RutaNoEncontrada);
+        return porDefecto;
+    }
     std::string contenido;
-    if (!LeerTodo(ruta, contenido)) return porDefecto;
+    if (!LeerArchivoEntero(AnsiAUtf8(ruta).c_str(), contenido)) return porDefecto;
     const std::string_view texto = contenido;
     bool enSeccion = false;
     for (std::size_t inicio = 0; inicio < texto.size();) {

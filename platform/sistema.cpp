@@ -41,17 +41,13 @@ std::string CarpetaXdgDocumentos(const std::string& home) {
         if (home.empty()) return {};
         configuracion = home + "/.config";
     }
-    const int fd = AbrirParaLeer((configuracion + "/user-dirs.dirs").c_str());
-    if (fd < 0) return {};
-    std::string contenido;
-    char bloque[4096];
+    // A missing or unreadable file only means there is no such folder: the last error stays.
     const std::uint32_t antes = UltimoError();
-    while (const std::size_t n = LeerRegistro(fd, bloque, sizeof bloque)) {
-        contenido.append(bloque, n);
-        if (n < sizeof bloque) break;
+    std::string contenido;
+    if (!LeerArchivoEntero((configuracion + "/user-dirs.dirs").c_str(), contenido)) {
+        FijarUltimoError(antes);
+        return {};
     }
-    Cerrar(fd);
-    FijarUltimoError(antes);
 
     constexpr std::string_view Clave = "XDG_DOCUMENTS_DIR=";
     std::string resultado;

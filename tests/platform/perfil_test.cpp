@@ -46,6 +46,7 @@ TEST(Perfil, SectionsKeysAndValuesAsTheProfileServiceReadsThem) {
     EXPECT_EQ(LeerPerfilDe(d / "falta.ini", "QEDBF", "Database", "c:\\roziva\\datos"),
               "c:\\roziva\\datos");
     EXPECT_EQ(LeerPerfilDe("C:\\Windows\\odbc.ini", "QEDBF", "Database", "def"), "def");
+    EXPECT_EQ(LeerPerfilDe(d.Ruta(), "QEDBF", "Database", "def"), "def"); // a folder
 }
 
 TEST(Perfil, OdbcIniComesFromOdbciniThenHomeThenEtc) {
