@@ -20,15 +20,6 @@ bool MismaClave(const char* a, const char* b) {
     return plataforma::CompararNombresConMayusculas(a, b) == Comparacion::Igual;
 }
 
-// A copy of `texto` (null: empty) trimmed at both ends.
-std::string Recortado(const char* texto) {
-    std::string s = texto != nullptr ? texto : "";
-    RecortarIzquierda(s.data());
-    RecortarDerecha(s.data());
-    s.resize(std::strlen(s.c_str()));
-    return s;
-}
-
 // A name that clashes with a record of the list becomes "name-code" when both fit, else the
 // code alone. Only one rename is tried.
 template <class T>

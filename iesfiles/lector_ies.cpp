@@ -27,13 +27,6 @@ std::string Oem(const std::string& texto) {
     return plataforma::OemAAnsi(texto);
 }
 
-std::string Recortado(std::string texto) {
-    RecortarIzquierda(texto.data());
-    RecortarDerecha(texto.data());
-    texto.resize(std::strlen(texto.c_str()));
-    return texto;
-}
-
 // A two-character decimal number, kept as a byte ("-5" gives 251).
 std::uint8_t Numero(const char* registro, std::size_t desde) {
     const char dos[3] = {registro[desde], registro[desde + 1], '\0'};
@@ -65,7 +58,7 @@ typename MCList<T>::Nodo* BuscarClave(const MCList<T>& lista, const std::string&
 
 int LeerDepartamentos(int fd, CDatos& datos) {
     return LeerSeccion<TAMANO_DEPARTAMENTO>(fd, [&](const char* r) {
-        const std::string codigo = Recortado(Oem(Campo(r, 0, 5)));
+        const std::string codigo = Recortado(Oem(Campo(r, 0, 5)).c_str());
         if (codigo.empty()) return;
         const std::string nombre = Oem(Campo(r, 5, 30));
         AnadirDepartamento(nombre.c_str(), codigo.c_str(), datos);
@@ -74,7 +67,7 @@ int LeerDepartamentos(int fd, CDatos& datos) {
 
 int LeerGrupos(int fd, CDatos& datos) {
     return LeerSeccion<TAMANO_GRUPO>(fd, [&](const char* r) {
-        const std::string grupo = Recortado(Oem(Campo(r, 0, 5)));
+        const std::string grupo = Recortado(Oem(Campo(r, 0, 5)).c_str());
         if (grupo.empty()) return;
         // The course code is taken as it stands, blanks included: it is the course's export
         // code.
@@ -88,8 +81,8 @@ int LeerGrupos(int fd, CDatos& datos) {
 int LeerMaterias(int fd, CDatos& datos) {
     return LeerSeccion<TAMANO_MATERIA>(fd, [&](const char* r) {
         const std::string nombre = Oem(Campo(r, 0, 30));
-        const std::string codigo = Recortado(Campo(r, 31, 5));
-        const std::string departamento = Recortado(Oem(Campo(r, 36, 4)));
+        const std::string codigo = Recortado(Campo(r, 31, 5).c_str());
+        const std::string departamento = Recortado(Oem(Campo(r, 36, 4)).c_str());
         const std::string abreviatura = Oem(Campo(r, 41, 10));
         // The department goes in even when the subject is skipped.
         MCList<DHDEPT>::Nodo* dep = nullptr;
@@ -103,7 +96,7 @@ int LeerMaterias(int fd, CDatos& datos) {
 int LeerProfesores(int fd, CDatos& datos) {
     return LeerSeccion<TAMANO_PROFESOR>(fd, [&](const char* r) {
         const std::string nombre = Oem(Campo(r, 0, 50));
-        const std::string codigo = Recortado(Campo(r, 53, 5));
+        const std::string codigo = Recortado(Campo(r, 53, 5).c_str());
         if (codigo.empty()) return;
         const std::string departamento = Oem(Campo(r, 58, 4));
         AnadirProfesor(codigo.c_str(), codigo.c_str(), nombre.c_str(), departamento.c_str(), datos);
@@ -112,7 +105,7 @@ int LeerProfesores(int fd, CDatos& datos) {
 
 int LeerAulas(int fd, CDatos& datos) {
     return LeerSeccion<TAMANO_AULA>(fd, [&](const char* r) {
-        const std::string codigo = Recortado(Campo(r, 0, 5));
+        const std::string codigo = Recortado(Campo(r, 0, 5).c_str());
         if (codigo.empty()) return;
         const std::string nombre = Oem(Campo(r, 5, 37));
         AnadirAula(Oem(codigo).c_str(), codigo.c_str(), nombre.c_str(), datos);
@@ -121,10 +114,10 @@ int LeerAulas(int fd, CDatos& datos) {
 
 int LeerTareas(int fd, CDatos& datos) {
     return LeerSeccion<TAMANO_TAREA>(fd, [&](const char* r) {
-        const std::string codigo = Recortado(Campo(r, 0, 4));
+        const std::string codigo = Recortado(Campo(r, 0, 4).c_str());
         // The short text is the record's text from its start: when the code fills its field
         // it runs on into the description.
-        const std::string corto = Recortado(Campo(r, 0, 30));
+        const std::string corto = Recortado(Campo(r, 0, 30).c_str());
         if (codigo.empty() || corto.empty()) return;
         const std::string descripcion = Oem(Campo(r, 5, 60));
         AnadirTarea(Oem(corto).c_str(), codigo.c_str(), descripcion.c_str(), datos);
@@ -160,8 +153,8 @@ int LeerIntervalos(int fd, CDatos& datos) {
 
 int LeerMateCur(int fd, CDatos& datos) {
     return LeerSeccion<TAMANO_MATECUR>(fd, [&](const char* r) {
-        const std::string materia = Recortado(Campo(r, 0, 5));
-        const std::string curso = Recortado(Campo(r, 5, 7));
+        const std::string materia = Recortado(Campo(r, 0, 5).c_str());
+        const std::string curso = Recortado(Campo(r, 5, 7).c_str());
         if (materia.empty() || curso.empty()) return;
         const auto sesiones = static_cast<float>(static_cast<std::int8_t>(r[12]));
         auto* m = BuscarClave(datos.materias, materia);

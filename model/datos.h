@@ -122,6 +122,22 @@ public:
     bool QuitarNoCoincidente(MCList<DHSESI>::Nodo* sesion, Ref ref);
     bool QuitarPrevioPosterior(MCList<DHSESI>::Nodo* sesion, Ref ref);
     bool QuitarSeparacion(MCList<DHSESI>::Nodo* sesion, Ref ref);
+    // Links on both sessions of a pair, the mirror of the removals above: 1 when linked, 0 when
+    // refused (a null record, the same record, already linked, an array full, or the admission
+    // check). Interchangeable teachers link any two sessions; the others link main sessions.
+    int RelacionarEnDistintoDia(MCList<DHSESI>::Nodo* a, MCList<DHSESI>::Nodo* b);
+    int RelacionarNoConsecutivas(MCList<DHSESI>::Nodo* a, MCList<DHSESI>::Nodo* b);
+    int RelacionarNoCoincidentes(MCList<DHSESI>::Nodo* a, MCList<DHSESI>::Nodo* b);
+    int RelacionarIntercambiables(MCList<DHSESI>::Nodo* a, MCList<DHSESI>::Nodo* b);
+    // `a` comes after `b`: a lists b with direction 0 (posteriorA), b lists a with direction 1
+    // (previoA).
+    int RelacionarPrevioPosterior(MCList<DHSESI>::Nodo* a, MCList<DHSESI>::Nodo* b);
+    // tipo 0: at least `dias` days apart; 1: at most (no day-count check).
+    int RelacionarSeparacion(MCList<DHSESI>::Nodo* a, MCList<DHSESI>::Nodo* b, int tipo, int dias);
+    // Despite its name it links nothing: it removes `sesion` from the relation arrays of every
+    // session its own arrays name, with the removals above, before the session joins a
+    // simultaneous block. Its own arrays are left as they are.
+    void EnlazarSimultaneas(MCList<DHSESI>::Nodo* sesion);
     // The 1-based number of the first optional-subject block that holds the session `ref`, with
     // the block's maxSolapadas and the entry's solapable flag; 0 (outputs untouched) when none.
     int BuscarOptativaDeSesion(Ref ref, int& maxSolapadas, int& solapable) const;
@@ -174,3 +190,9 @@ public:
     MCList<DHCLAVIMPOR> clavesImportadas;
     int modo = 0;
 };
+
+// The record named `nombre` in `lista`; null for an empty or unknown name.
+template <class T>
+typename MCList<T>::Nodo* BuscarNombrado(const MCList<T>& lista, const char* nombre) {
+    return nombre[0] != '\0' ? lista.BuscarNombre(nombre) : nullptr;
+}

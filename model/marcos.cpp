@@ -12,10 +12,6 @@ namespace {
 
 constexpr int MINUTOS_DIA = 24 * 60;
 
-int Acotar(int valor, int minimo, int maximo) {
-    return std::clamp(valor, minimo, maximo);
-}
-
 int Entrada(const HorasTramo& t) {
     return t.horaEntrada * 60 + t.minutoEntrada;
 }
@@ -402,11 +398,11 @@ void CMarcosHorario::CalcularSolapes() {
 // ---- Invariants and the per-day rule -----------------------------------------------------------
 
 void CMarcosHorario::FijarNumeroPeriodos(int n) {
-    m_marcos->numPeriodos = static_cast<std::uint8_t>(Acotar(n, 1, NUM_PERIODOS));
+    m_marcos->numPeriodos = static_cast<std::uint8_t>(std::clamp(n, 1, NUM_PERIODOS));
 }
 
 void CMarcosHorario::FijarAulasGeneral(int n) {
-    m_marcos->numAulasGeneral = static_cast<std::uint8_t>(Acotar(n, 0, MAX_AULAS_GENERAL));
+    m_marcos->numAulasGeneral = static_cast<std::uint8_t>(std::clamp(n, 0, MAX_AULAS_GENERAL));
 }
 
 int CMarcosHorario::DiasSemana() const {

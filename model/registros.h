@@ -16,6 +16,11 @@ inline constexpr std::uint32_t SESION_MATERIA = 'M';    // further subject/group
 inline constexpr std::uint32_t SESION_PROFESOR = 'P';   // further teacher
 inline constexpr std::uint32_t SESION_SIMULTANEA = 'S'; // further room or simultaneous session
 
+// A count read from a record, kept within its array (0..capacidad).
+inline int Acotar(int cuenta, int capacidad) {
+    return cuenta < 0 ? 0 : cuenta > capacidad ? capacidad : cuenta;
+}
+
 // Room set (conjuntoDeAulas).
 struct DHTIPO {
     char nombre[31];

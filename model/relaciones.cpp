@@ -1,4 +1,5 @@
-// Relations between main sessions: admission checks, removals and two lookups.
+// Relations between main sessions: admission checks, the links made on both sessions of a pair,
+// the removals that undo them, and two lookups.
 #include <algorithm>
 #include <cstring>
 
@@ -7,10 +8,7 @@
 
 namespace {
 
-// A count read from a record, kept within its array.
-int Acotar(int cuenta, int capacidad) {
-    return std::clamp(cuenta, 0, capacidad);
-}
+using Nodo = MCList<DHSESI>::Nodo;
 
 template <std::size_t N> bool Contiene(const Ref (&refs)[N], int cuenta, Ref ref) {
     const int n = Acotar(cuenta, static_cast<int>(N));
@@ -27,6 +25,16 @@ bool HayHueco(const Ref (&refsA)[N], int cuentaA, const Ref (&refsB)[N], int cue
     if (refA == refB) return false;
     if (Contiene(refsA, cuentaA, refB) || Contiene(refsB, cuentaB, refA)) return false;
     return cuentaA < static_cast<int>(N) && cuentaB < static_cast<int>(N);
+}
+
+// A plain symmetric link on one array kind, after the common admission steps.
+template <std::size_t N>
+int Enlazar(Ref refA, std::uint8_t& cuentaA, Ref (&refsA)[N], Ref refB, std::uint8_t& cuentaB,
+            Ref (&refsB)[N]) {
+    if (!HayHueco(refsA, cuentaA, refsB, cuentaB, refA, refB)) return 0;
+    refsA[cuentaA++] = refB;
+    refsB[cuentaB++] = refA;
+    return 1;
 }
 
 // Sessions per week of a distribution: its characters (the field may lack its terminator).
@@ -129,6 +137,99 @@ bool CDatos::QuitarSeparacion(MCList<DHSESI>::Nodo* sesion, Ref ref) {
     RelacionesSesion& r = sesion->dato.relaciones;
     return Compactar(r.numSeparacion, r.separacion, ref, r.diasSeparacion, r.tipoSeparacion);
 }
+
+// ---- Links on both sessions of a pair ---------------------------------------------------------
+
+int CDatos::RelacionarEnDistintoDia(Nodo* a, Nodo* b) {
+    if (a == nullptr || b == nullptr) return 0;
+    const Ref refA = Referencia<DHSESI>(a);
+    const Ref refB = Referencia<DHSESI>(b);
+    if (!ComprobarEnDistintoDia(a->dato, b->dato, refA, refB)) return 0;
+    RelacionesSesion& x = a->dato.relaciones;
+    RelacionesSesion& y = b->dato.relaciones;
+    x.enDistintoDia[x.numEnDistintoDia++] = refB;
+    y.enDistintoDia[y.numEnDistintoDia++] = refA;
+    return 1;
+}
+
+int CDatos::RelacionarNoConsecutivas(Nodo* a, Nodo* b) {
+    if (a == nullptr || b == nullptr || a == b) return 0;
+    RelacionesSesion& x = a->dato.relaciones;
+    RelacionesSesion& y = b->dato.relaciones;
+    return Enlazar(Referencia<DHSESI>(a), x.numNoConsecutivas, x.noConsecutivas,
+                   Referencia<DHSESI>(b), y.numNoConsecutivas, y.noConsecutivas);
+}
+
+int CDatos::RelacionarNoCoincidentes(Nodo* a, Nodo* b) {
+    if (a == nullptr || b == nullptr || a == b) return 0;
+    RelacionesSesion& x = a->dato.relaciones;
+    RelacionesSesion& y = b->dato.relaciones;
+    return Enlazar(Referencia<DHSESI>(a), x.numNoCoincidentes, x.noCoincidentes,
+                   Referencia<DHSESI>(b), y.numNoCoincidentes, y.noCoincidentes);
+}
+
+int CDatos::RelacionarIntercambiables(Nodo* a, Nodo* b) {
+    // A session is never its own interchangeable partner.
+    if (a == nullptr || b == nullptr || a == b) return 0;
+    RelacionesSesion& x = a->dato.relaciones;
+    RelacionesSesion& y = b->dato.relaciones;
+    return Enlazar(Referencia<DHSESI>(a), x.numIntercambiables, x.profesoresIntercambiables,
+                   Referencia<DHSESI>(b), y.numIntercambiables, y.profesoresIntercambiables);
+}
+
+int CDatos::RelacionarPrevioPosterior(Nodo* a, Nodo* b) {
+    if (a == nullptr || b == nullptr) return 0;
+    const Ref refA = Referencia<DHSESI>(a);
+    const Ref refB = Referencia<DHSESI>(b);
+    if (!ComprobarPrevioPosterior(a->dato, b->dato, refA, refB)) return 0;
+    RelacionesSesion& x = a->dato.relaciones;
+    RelacionesSesion& y = b->dato.relaciones;
+    x.previoPosterior[x.numPrevioPosterior] = refB;
+    x.esPrevio[x.numPrevioPosterior++] = 0;
+    y.previoPosterior[y.numPrevioPosterior] = refA;
+    y.esPrevio[y.numPrevioPosterior++] = 1;
+    return 1;
+}
+
+int CDatos::RelacionarSeparacion(Nodo* a, Nodo* b, int tipo, int dias) {
+    if (a == nullptr || b == nullptr) return 0;
+    const Ref refA = Referencia<DHSESI>(a);
+    const Ref refB = Referencia<DHSESI>(b);
+    if (!ComprobarSeparacion(a->dato, b->dato, refA, refB, dias, tipo != 0)) return 0;
+    auto anotar = [&](RelacionesSesion& x, Ref otra) {
+        const int k = x.numSeparacion++;
+        x.separacion[k] = otra;
+        x.diasSeparacion[k] = static_cast<std::int8_t>(dias);
+        x.tipoSeparacion[k] = static_cast<std::uint8_t>(tipo);
+    };
+    anotar(a->dato.relaciones, refB);
+    anotar(b->dato.relaciones, refA);
+    return 1;
+}
+
+void CDatos::EnlazarSimultaneas(Nodo* sesion) {
+    if (sesion == nullptr) return;
+    const Ref ref = Referencia<DHSESI>(sesion);
+    const RelacionesSesion& r = sesion->dato.relaciones;
+    auto quitar = [&](const Ref* refs, int cuenta, int capacidad,
+                      bool (CDatos::*operacion)(Nodo*, Ref)) {
+        const int n = Acotar(cuenta, capacidad);
+        for (int i = 0; i < n; ++i)
+            if (Nodo* otra = Resolver(sesiones, refs[i])) (this->*operacion)(otra, ref);
+    };
+    quitar(r.enDistintoDia, r.numEnDistintoDia, RelacionesSesion::MAX_EN_DISTINTO_DIA,
+           &CDatos::QuitarEnDistintoDia);
+    quitar(r.noConsecutivas, r.numNoConsecutivas, RelacionesSesion::MAX_NO_CONSECUTIVAS,
+           &CDatos::QuitarNoConsecutiva);
+    quitar(r.noCoincidentes, r.numNoCoincidentes, RelacionesSesion::MAX_NO_COINCIDENTES,
+           &CDatos::QuitarNoCoincidente);
+    quitar(r.previoPosterior, r.numPrevioPosterior, RelacionesSesion::MAX_PREVIO_POSTERIOR,
+           &CDatos::QuitarPrevioPosterior);
+    quitar(r.separacion, r.numSeparacion, RelacionesSesion::MAX_SEPARACION,
+           &CDatos::QuitarSeparacion);
+}
+
+// ---- Lookups ----------------------------------------------------------------------------------
 
 int CDatos::BuscarOptativaDeSesion(Ref ref, int& maxSolapadas, int& solapable) const {
     int numero = 0;

@@ -56,3 +56,11 @@ bool ComprobarTutoria(std::string& a, std::string& b) {
     plataforma::AMayusculas(b);
     return a.find("TUT") != std::string::npos || b.find("TUT") != std::string::npos;
 }
+
+std::string Recortado(const char* texto) {
+    std::string s = texto != nullptr ? texto : "";
+    RecortarIzquierda(s.data());
+    RecortarDerecha(s.data());
+    s.resize(std::strlen(s.c_str()));
+    return s;
+}

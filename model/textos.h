@@ -13,6 +13,8 @@ bool ConvertirDesdeUnicode(char* destino, int limite, const char16_t* texto, int
 bool Recortar(char* s);
 void RecortarIzquierda(char* s);
 void RecortarDerecha(char* s);
+// A copy of `texto` up to its first NUL (null: empty), trimmed at both ends.
+std::string Recortado(const char* texto);
 
 // The system's text for an error code (ending with its line break); empty when there is none.
 void ObtenerTextoError(std::uint32_t codigo, std::string& texto);

@@ -31,26 +31,17 @@ void EmpaquetarPorPeriodo(MapaEmpaquetado salida[NUM_PERIODOS], const REGISTROEN
         Empaquetar(salida[p], r.plantilla[p][0]);
 }
 
-// The record named `nombre` in `lista`; null for an empty or unknown name.
-template <class T> typename MCList<T>::Nodo* Buscar(const MCList<T>& lista, const char* nombre) {
-    return nombre[0] != '\0' ? lista.BuscarNombre(nombre) : nullptr;
-}
-
 // The reference to the record named `nombre`, or to the list's first record (its placeholder)
 // when there is none of that name.
 template <class T>
 Ref ReferenciaOPrimero(const CDatos& d, const MCList<T>& lista, const char* nombre) {
-    auto* n = Buscar(lista, nombre);
+    auto* n = BuscarNombrado(lista, nombre);
     return d.Referencia<T>(n != nullptr ? n : lista.Cabeza());
 }
 
 // A record's frame: kept when the model has it, else the first frame.
 std::int8_t MarcoExistente(const CDatos& d, std::int8_t marco) {
     return static_cast<std::uint8_t>(marco) < d.marcos.numMarcos ? marco : 0;
-}
-
-int Acotar(int cuenta, int capacidad) {
-    return cuenta < 0 ? 0 : cuenta > capacidad ? capacidad : cuenta;
 }
 
 } // namespace
@@ -72,7 +63,7 @@ MCList<DHPROF>::Nodo* MyContentInterno2::AnadirProfesor(CDatos* datos) {
     auto* nodo = d.profesores.AnadirAlFinal();
     DHPROF& p = nodo->dato;
     // The department is kept as its node, the placeholder when the name is unknown.
-    auto* departamento = Buscar(d.departamentos, r.departamento);
+    auto* departamento = BuscarNombrado(d.departamentos, r.departamento);
     p.departamento = CDatos::RefDeNodo<DHDEPT>(departamento != nullptr ? departamento
                                                                        : d.departamentos.Cabeza());
     p.opciones = o;
@@ -124,7 +115,7 @@ MCList<DHTIPO>::Nodo* MyContentInterno2::AnadirConjuntoAulas(CDatos* datos) {
     CopiarTexto(t.nombre, r.nombreConjunto);
     const int n = Acotar(r.numAulasConjunto, MAX_AULAS_CONJUNTO_XML);
     for (int i = 0; i < n; ++i)
-        if (auto* aula = Buscar(d.aulas, r.aulasConjunto[i]))
+        if (auto* aula = BuscarNombrado(d.aulas, r.aulasConjunto[i]))
             t.aulas[t.numAulas++] = d.Referencia<DHAULA>(aula);
     return d.tipos.AnadirAlFinal(t);
 }
@@ -150,17 +141,17 @@ void MyContentInterno2::VaciarTareas(CDatos* datos) {
 }
 
 void MyContentInterno2::PonerLectivaPorDefecto(CDatos* datos, const char* tarea) {
-    if (auto* n = Buscar(datos->tareas, tarea))
+    if (auto* n = BuscarNombrado(datos->tareas, tarea))
         datos->marcos.lectivaPorDefecto = datos->Referencia<DHTARE>(n);
 }
 
 void MyContentInterno2::PonerReunionPorDefecto(CDatos* datos, const char* tarea) {
-    if (auto* n = Buscar(datos->tareas, tarea))
+    if (auto* n = BuscarNombrado(datos->tareas, tarea))
         datos->marcos.reunionPorDefecto = datos->Referencia<DHTARE>(n);
 }
 
 void MyContentInterno2::PonerGuardiaPorDefecto(CDatos* datos, const char* tarea) {
-    if (auto* n = Buscar(datos->tareas, tarea))
+    if (auto* n = BuscarNombrado(datos->tareas, tarea))
         datos->marcos.guardiaPorDefecto = datos->Referencia<DHTARE>(n);
 }
 
@@ -223,7 +214,7 @@ MCList<DHCURSO>::Nodo* MyContentInterno2::AnadirCurso(CDatos* datos) {
     const Ref curso = d.Referencia<DHCURSO>(nodo);
     const int n = Acotar(r.numMateriasCurso, MAX_MATERIAS_CURSO_XML);
     for (int i = 0; i < n; ++i) {
-        auto* materia = Buscar(d.materias, r.materiasCurso[i].nombre);
+        auto* materia = BuscarNombrado(d.materias, r.materiasCurso[i].nombre);
         if (materia == nullptr) continue;
         const Ref ref = d.Referencia<DHMATE>(materia);
         bool repetida = false;
@@ -265,7 +256,7 @@ MCList<DHGRUP>::Nodo* MyContentInterno2::AnadirGrupo(CDatos* datos) {
 MCList<DHOPTATIVAS>::Nodo* MyContentInterno2::AnadirOptativa(CDatos* datos) {
     CDatos& d = *datos;
     const REGISTROENCURSO& r = *registro_;
-    auto* grupo = Buscar(d.grupos, r.grupo);
+    auto* grupo = BuscarNombrado(d.grupos, r.grupo);
     if (grupo == nullptr) return nullptr;
     DHOPTATIVAS o{};
     CopiarTexto(o.nombre, r.nombre);
@@ -301,11 +292,11 @@ MCList<DHREUN>::Nodo* MyContentInterno2::AnadirReunion(CDatos* datos) {
         static_cast<std::uint8_t>(r.numeroDeReuniones + (r.dobleDuracion ? 0x80 : 0));
     m.lectiva = static_cast<std::uint8_t>(r.lectiva);
     m.subMarco = MarcoExistente(d, r.subMarco);
-    auto* tarea = Buscar(d.tareas, r.tarea);
+    auto* tarea = BuscarNombrado(d.tareas, r.tarea);
     m.tipoDeTarea = tarea != nullptr ? d.Referencia<DHTARE>(tarea) : d.marcos.reunionPorDefecto;
     const int n = Acotar(r.numIntegrantes, MAX_INTEGRANTES_REUNION_XML);
     for (int i = 0; i < n; ++i)
-        if (auto* p = Buscar(d.profesores, r.integrantes[i]))
+        if (auto* p = BuscarNombrado(d.profesores, r.integrantes[i]))
             m.integrantes[m.numIntegrantes++] = d.Referencia<DHPROF>(p);
     EmpaquetarPorPeriodo(m.plantilla, r);
     std::memcpy(m.periodos, r.periodos, sizeof m.periodos);
@@ -325,14 +316,14 @@ MCList<DHGUAR>::Nodo* MyContentInterno2::AnadirGuardia(CDatos* datos) {
     CopiarTexto(g.nombre, r.nombre);
     g.subMarco = MarcoExistente(d, r.subMarco);
     RellenarPlantillasIntegrantes(g.mapasIntegrantes);
-    auto* tarea = Buscar(d.tareas, r.tarea);
+    auto* tarea = BuscarNombrado(d.tareas, r.tarea);
     g.tipoDeTarea = tarea != nullptr ? d.Referencia<DHTARE>(tarea) : d.marcos.guardiaPorDefecto;
     // Members found as teachers, each with its maps and count; unknown names are skipped.
     const int n = Acotar(r.numIntegrantesGuardia, MAX_INTEGRANTES_GUARDIA_XML);
     int k = 0;
     for (int j = 0; j < n && k < DHGUAR::MAX_INTEGRANTES; ++j) {
         const IntegranteGuardiaXml& e = r.integrantesGuardia[j];
-        auto* p = Buscar(d.profesores, e.nombre);
+        auto* p = BuscarNombrado(d.profesores, e.nombre);
         if (p == nullptr) continue;
         g.integrantes[k] = d.Referencia<DHPROF>(p);
         for (int q = 0; q < NUM_PERIODOS; ++q)
@@ -353,8 +344,8 @@ MCList<DHGUAR>::Nodo* MyContentInterno2::AnadirGuardia(CDatos* datos) {
 MCList<DHCOMP>::Nodo* MyContentInterno2::AnadirComplementaria(CDatos* datos) {
     CDatos& d = *datos;
     const REGISTROENCURSO& r = *registro_;
-    auto* tarea = Buscar(d.tareas, r.tarea);
-    auto* profesor = Buscar(d.profesores, r.profesor);
+    auto* tarea = BuscarNombrado(d.tareas, r.tarea);
+    auto* profesor = BuscarNombrado(d.profesores, r.profesor);
     if (tarea == nullptr || profesor == nullptr) return nullptr;
     DHCOMP c{};
     c.tarea = d.Referencia<DHTARE>(tarea);
@@ -374,6 +365,6 @@ void MyContentInterno2::AnadirGruposAlejados(CDatos* datos,
                                              const std::vector<std::string>& grupos) {
     // A name that matches no group is left out: the first group is a real one.
     for (const std::string& nombre : grupos)
-        if (auto* g = Buscar(datos->grupos, nombre.c_str()))
+        if (auto* g = BuscarNombrado(datos->grupos, nombre.c_str()))
             datos->gruposAlejados.AnadirAlFinal(datos->Referencia<DHGRUP>(g));
 }

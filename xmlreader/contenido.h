@@ -134,23 +134,6 @@ public:
     // main or 'S' record with the id. Both null when nothing matches.
     static MCList<DHSESI>::Nodo* BuscarSesionPorId(CDatos* datos, int id);
     static MCList<DHSESI>::Nodo* BuscarNodoSesion(CDatos* datos, int id);
-    // Symmetric links between two main sessions: 1 when linked, 0 when refused (the same
-    // record, already linked, or an array full).
-    static int RelacionarNoConsecutivas(CDatos* datos, MCList<DHSESI>::Nodo* a,
-                                        MCList<DHSESI>::Nodo* b);
-    static int RelacionarNoCoincidentes(CDatos* datos, MCList<DHSESI>::Nodo* a,
-                                        MCList<DHSESI>::Nodo* b);
-    // `a` comes after `b`: a lists b under posteriorA (direction 0), b lists a under previoA
-    // (direction 1), when the model's admission check accepts.
-    static int RelacionarPrevioPosterior(CDatos* datos, MCList<DHSESI>::Nodo* a,
-                                         MCList<DHSESI>::Nodo* b);
-    // tipo 0: at least `dias` days apart, 1: at most (no day-count check).
-    static int RelacionarSeparacion(CDatos* datos, MCList<DHSESI>::Nodo* a, MCList<DHSESI>::Nodo* b,
-                                    int tipo, int dias);
-    static int RelacionarIntercambiables(CDatos* datos, MCList<DHSESI>::Nodo* a,
-                                         MCList<DHSESI>::Nodo* b);
-    // Removes `sesion` from the relation arrays of every session its own arrays name.
-    static void EnlazarSimultaneas(CDatos* datos, MCList<DHSESI>::Nodo* sesion);
 
     // ---- State, read by the tests
     const REGISTROENCURSO& Registro() const { return *registro_; }

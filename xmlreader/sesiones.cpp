@@ -81,10 +81,6 @@ void OrdenarCodigosConPrincipal(const CDatos& d, TextosPrincipal& principal, Cod
 // ---- References
 // -------------------------------------------------------------------------------
 
-template <class T> typename MCList<T>::Nodo* Buscar(const MCList<T>& lista, const char* nombre) {
-    return nombre[0] != '\0' ? lista.BuscarNombre(nombre) : nullptr;
-}
-
 // The room set of a session record: the one named; "<general>" for a name that
 // is not a set; with no name, "<general>" when the room is "<cualquiera>", else
 // "< no >".
@@ -99,12 +95,8 @@ Ref Conjunto(const CDatos& d, const char* nombre, const MCList<DHAULA>::Nodo* au
 
 // A companion's task: its own when it names a task, else the main record's.
 Ref TareaCompanera(const CDatos& d, const char* nombre, Ref principal) {
-    auto* t = Buscar(d.tareas, nombre);
+    auto* t = BuscarNombrado(d.tareas, nombre);
     return t != nullptr ? d.Referencia<DHTARE>(t) : principal;
-}
-
-int Acotar(int cuenta, int capacidad) {
-    return std::clamp(cuenta, 0, capacidad);
 }
 
 } // namespace
@@ -150,13 +142,13 @@ MCList<DHSESI>::Nodo* CrearSesionXml(CDatos* datos, int id, const REGISTROENCURS
     // the session out.
     auto* profesor =
         r.profesor[0] != '\0' ? d.profesores.BuscarNombre(r.profesor) : d.profesores.Cabeza();
-    auto* grupo = Buscar(d.grupos, texto.grupo);
-    auto* materia = Buscar(d.materias, texto.materia);
+    auto* grupo = BuscarNombrado(d.grupos, texto.grupo);
+    auto* materia = BuscarNombrado(d.materias, texto.materia);
     if (profesor == nullptr || grupo == nullptr || materia == nullptr) return nullptr;
-    auto* tarea = Buscar(d.tareas, texto.tarea);
-    auto* aula = Buscar(d.aulas, r.aula);
+    auto* tarea = BuscarNombrado(d.tareas, texto.tarea);
+    auto* aula = BuscarNombrado(d.aulas, r.aula);
     if (aula == nullptr) aula = d.aulas.Cabeza();
-    auto* departamento = Buscar(d.departamentos, r.departamento);
+    auto* departamento = BuscarNombrado(d.departamentos, r.departamento);
     if (departamento == nullptr) departamento = d.departamentos.Cabeza();
 
     DHSESI principal{};
@@ -208,8 +200,8 @@ MCList<DHSESI>::Nodo* CrearSesionXml(CDatos* datos, int id, const REGISTROENCURS
     // Companions follow in order: further subjects and groups, teachers, rooms.
     DHSESI c = principal;
     for (int i = 0; i < numM; ++i) {
-        auto* mat = Buscar(d.materias, m[i].materia);
-        auto* gru = Buscar(d.grupos, m[i].grupo);
+        auto* mat = BuscarNombrado(d.materias, m[i].materia);
+        auto* gru = BuscarNombrado(d.grupos, m[i].grupo);
         const auto a = alumnosPorGrupo.find(m[i].grupo);
         if (a != alumnosPorGrupo.end()) c.numeroAlumnos = static_cast<std::uint16_t>(a->second);
         if (mat == nullptr && gru == nullptr) continue;
@@ -231,7 +223,7 @@ MCList<DHSESI>::Nodo* CrearSesionXml(CDatos* datos, int id, const REGISTROENCURS
     }
     c = principal;
     for (int i = 0; i < numS; ++i) {
-        auto* au = Buscar(d.aulas, s[i].aula);
+        auto* au = BuscarNombrado(d.aulas, s[i].aula);
         if (au == nullptr) au = d.aulas.Cabeza();
         c.tipo = SESION_SIMULTANEA;
         c.aulaAdicional = 1;
@@ -283,104 +275,7 @@ Nodo* SesionPropia(CDatos& d, int id) {
     return nullptr;
 }
 
-template <std::size_t N> bool Contiene(const Ref (&refs)[N], int cuenta, Ref ref) {
-    const int n = Acotar(cuenta, static_cast<int>(N));
-    return std::find(refs, refs + n, ref) != refs + n;
-}
-
-// A plain symmetric link on one array kind, with the checks every link makes.
-template <std::size_t N>
-int Enlazar(Ref refA, std::uint8_t& cuentaA, Ref (&refsA)[N], Ref refB, std::uint8_t& cuentaB,
-            Ref (&refsB)[N]) {
-    if (refA == refB) return 0;
-    if (Contiene(refsA, cuentaA, refB) || Contiene(refsB, cuentaB, refA)) return 0;
-    if (static_cast<std::size_t>(cuentaA) >= N || static_cast<std::size_t>(cuentaB) >= N) return 0;
-    refsA[cuentaA++] = refB;
-    refsB[cuentaB++] = refA;
-    return 1;
-}
-
 } // namespace
-
-// ---- Pair operations
-// --------------------------------------------------------------------------
-
-int MyContentInterno2::RelacionarNoConsecutivas(CDatos* datos, Nodo* a, Nodo* b) {
-    if (a == nullptr || b == nullptr || a == b) return 0;
-    RelacionesSesion& x = a->dato.relaciones;
-    RelacionesSesion& y = b->dato.relaciones;
-    return Enlazar(datos->Referencia<DHSESI>(a), x.numNoConsecutivas, x.noConsecutivas,
-                   datos->Referencia<DHSESI>(b), y.numNoConsecutivas, y.noConsecutivas);
-}
-
-int MyContentInterno2::RelacionarNoCoincidentes(CDatos* datos, Nodo* a, Nodo* b) {
-    if (a == nullptr || b == nullptr || a == b) return 0;
-    RelacionesSesion& x = a->dato.relaciones;
-    RelacionesSesion& y = b->dato.relaciones;
-    return Enlazar(datos->Referencia<DHSESI>(a), x.numNoCoincidentes, x.noCoincidentes,
-                   datos->Referencia<DHSESI>(b), y.numNoCoincidentes, y.noCoincidentes);
-}
-
-int MyContentInterno2::RelacionarIntercambiables(CDatos* datos, Nodo* a, Nodo* b) {
-    // A session is never its own interchangeable partner.
-    if (a == nullptr || b == nullptr || a == b) return 0;
-    RelacionesSesion& x = a->dato.relaciones;
-    RelacionesSesion& y = b->dato.relaciones;
-    return Enlazar(datos->Referencia<DHSESI>(a), x.numIntercambiables, x.profesoresIntercambiables,
-                   datos->Referencia<DHSESI>(b), y.numIntercambiables, y.profesoresIntercambiables);
-}
-
-int MyContentInterno2::RelacionarPrevioPosterior(CDatos* datos, Nodo* a, Nodo* b) {
-    if (a == nullptr || b == nullptr) return 0;
-    const Ref refA = datos->Referencia<DHSESI>(a);
-    const Ref refB = datos->Referencia<DHSESI>(b);
-    if (!datos->ComprobarPrevioPosterior(a->dato, b->dato, refA, refB)) return 0;
-    RelacionesSesion& x = a->dato.relaciones;
-    RelacionesSesion& y = b->dato.relaciones;
-    x.previoPosterior[x.numPrevioPosterior] = refB;
-    x.esPrevio[x.numPrevioPosterior++] = 0;
-    y.previoPosterior[y.numPrevioPosterior] = refA;
-    y.esPrevio[y.numPrevioPosterior++] = 1;
-    return 1;
-}
-
-int MyContentInterno2::RelacionarSeparacion(CDatos* datos, Nodo* a, Nodo* b, int tipo, int dias) {
-    if (a == nullptr || b == nullptr) return 0;
-    const Ref refA = datos->Referencia<DHSESI>(a);
-    const Ref refB = datos->Referencia<DHSESI>(b);
-    if (!datos->ComprobarSeparacion(a->dato, b->dato, refA, refB, dias, tipo != 0)) return 0;
-    auto anotar = [&](RelacionesSesion& x, Ref otra) {
-        const int k = x.numSeparacion++;
-        x.separacion[k] = otra;
-        x.diasSeparacion[k] = static_cast<std::int8_t>(dias);
-        x.tipoSeparacion[k] = static_cast<std::uint8_t>(tipo);
-    };
-    anotar(a->dato.relaciones, refB);
-    anotar(b->dato.relaciones, refA);
-    return 1;
-}
-
-void MyContentInterno2::EnlazarSimultaneas(CDatos* datos, Nodo* sesion) {
-    CDatos& d = *datos;
-    const Ref ref = d.Referencia<DHSESI>(sesion);
-    const RelacionesSesion& r = sesion->dato.relaciones;
-    auto quitar = [&](const Ref* refs, int cuenta, int capacidad,
-                      bool (CDatos::*operacion)(Nodo*, Ref)) {
-        const int n = Acotar(cuenta, capacidad);
-        for (int i = 0; i < n; ++i)
-            if (Nodo* otra = d.Resolver(d.sesiones, refs[i])) (d.*operacion)(otra, ref);
-    };
-    quitar(r.enDistintoDia, r.numEnDistintoDia, RelacionesSesion::MAX_EN_DISTINTO_DIA,
-           &CDatos::QuitarEnDistintoDia);
-    quitar(r.noConsecutivas, r.numNoConsecutivas, RelacionesSesion::MAX_NO_CONSECUTIVAS,
-           &CDatos::QuitarNoConsecutiva);
-    quitar(r.noCoincidentes, r.numNoCoincidentes, RelacionesSesion::MAX_NO_COINCIDENTES,
-           &CDatos::QuitarNoCoincidente);
-    quitar(r.previoPosterior, r.numPrevioPosterior, RelacionesSesion::MAX_PREVIO_POSTERIOR,
-           &CDatos::QuitarPrevioPosterior);
-    quitar(r.separacion, r.numSeparacion, RelacionesSesion::MAX_SEPARACION,
-           &CDatos::QuitarSeparacion);
-}
 
 // ---- Relations, consecutive and simultaneous blocks
 // -------------------------------------------
@@ -395,30 +290,22 @@ void MyContentInterno2::ResolverRelacionesSesion(CDatos* datos, RELACIONESDESESI
                 if (Nodo* otra = BuscarSesionPorId(datos, ids[i])) enlazar(otra, i);
         };
         cada(rel->enDistintoDia, rel->numEnDistintoDia, RelacionesSesion::MAX_EN_DISTINTO_DIA,
-             [&](Nodo* otra, int) {
-                 const Ref a = d.Referencia<DHSESI>(propia);
-                 const Ref b = d.Referencia<DHSESI>(otra);
-                 if (!d.ComprobarEnDistintoDia(propia->dato, otra->dato, a, b)) return;
-                 RelacionesSesion& x = propia->dato.relaciones;
-                 RelacionesSesion& y = otra->dato.relaciones;
-                 x.enDistintoDia[x.numEnDistintoDia++] = b;
-                 y.enDistintoDia[y.numEnDistintoDia++] = a;
-             });
+             [&](Nodo* otra, int) { d.RelacionarEnDistintoDia(propia, otra); });
         cada(rel->noConsecutivas, rel->numNoConsecutivas, RelacionesSesion::MAX_NO_CONSECUTIVAS,
-             [&](Nodo* otra, int) { RelacionarNoConsecutivas(datos, propia, otra); });
+             [&](Nodo* otra, int) { d.RelacionarNoConsecutivas(propia, otra); });
         cada(rel->noCoincidentes, rel->numNoCoincidentes, RelacionesSesion::MAX_NO_COINCIDENTES,
-             [&](Nodo* otra, int) { RelacionarNoCoincidentes(datos, propia, otra); });
+             [&](Nodo* otra, int) { d.RelacionarNoCoincidentes(propia, otra); });
         cada(rel->posteriorA, rel->numPosteriorA, RelacionesSesion::MAX_PREVIO_POSTERIOR,
-             [&](Nodo* otra, int) { RelacionarPrevioPosterior(datos, propia, otra); });
+             [&](Nodo* otra, int) { d.RelacionarPrevioPosterior(propia, otra); });
         cada(rel->previoA, rel->numPrevioA, RelacionesSesion::MAX_PREVIO_POSTERIOR,
-             [&](Nodo* otra, int) { RelacionarPrevioPosterior(datos, otra, propia); });
+             [&](Nodo* otra, int) { d.RelacionarPrevioPosterior(otra, propia); });
         cada(rel->separadosNDiasOMas, rel->numSeparadosNDiasOMas, RelacionesSesion::MAX_SEPARACION,
              [&](Nodo* otra, int i) {
-                 RelacionarSeparacion(datos, otra, propia, 0, rel->diasSeparadosNDiasOMas[i]);
+                 d.RelacionarSeparacion(otra, propia, 0, rel->diasSeparadosNDiasOMas[i]);
              });
         cada(rel->separadosNDiasOMenos, rel->numSeparadosNDiasOMenos,
              RelacionesSesion::MAX_SEPARACION, [&](Nodo* otra, int i) {
-                 RelacionarSeparacion(datos, otra, propia, 1, rel->diasSeparadosNDiasOMenos[i]);
+                 d.RelacionarSeparacion(otra, propia, 1, rel->diasSeparadosNDiasOMenos[i]);
              });
     }
     // Interchangeable teachers link the sessions themselves, simultaneous ones
@@ -426,8 +313,7 @@ void MyContentInterno2::ResolverRelacionesSesion(CDatos* datos, RELACIONESDESESI
     if (Nodo* propia = SesionPropia(d, rel->sesion)) {
         const int n = Acotar(rel->numIntercambiables, RelacionesSesion::MAX_INTERCAMBIABLES);
         for (int i = 0; i < n; ++i)
-            RelacionarIntercambiables(datos, propia,
-                                      SesionPropia(d, rel->profesoresIntercambiables[i]));
+            d.RelacionarIntercambiables(propia, SesionPropia(d, rel->profesoresIntercambiables[i]));
     }
 }
 
@@ -497,7 +383,7 @@ void MyContentInterno2::AnadirSimultaneas(CDatos* datos, int numero, const int i
         // The block's first session (named again, or through a repeated id) stays
         // its main.
         if (s == nullptr || s == m) continue;
-        EnlazarSimultaneas(datos, s);
+        d.EnlazarSimultaneas(s);
         DHSESI& x = s->dato;
         for (auto& mapa : x.plantilla)
             mapa = plantillaDisponible;

@@ -422,7 +422,7 @@ TEST_F(Sesiones, EnlazarSimultaneasQuitaLaSesionDeSusParejas) {
     CDatos& d = *l.datos;
     ASSERT_EQ(En(d.sesiones, 0).relaciones.numNoConsecutivas, 1);
     ASSERT_EQ(En(d.sesiones, 2).relaciones.numSeparacion, 1);
-    MyContentInterno2::EnlazarSimultaneas(&d, d.sesiones.NodoEnIndice(1));
+    d.EnlazarSimultaneas(d.sesiones.NodoEnIndice(1));
     // Its partners no longer name session 1; their other links stay.
     const RelacionesSesion& r0 = En(d.sesiones, 0).relaciones;
     const RelacionesSesion& r2 = En(d.sesiones, 2).relaciones;
