@@ -161,7 +161,10 @@ int CEscritorHorarioIes::EscribirGuardiaRecreo(const MCList<DHPROF>::Nodo* nodo,
 
 int CEscritorHorarioIes::EscribirFicheroIes(const char* ruta, std::string& textoError,
                                             const CDatos& datos) {
-    const int fd = plataforma::CrearParaEscribir(ruta);
+    // The records go to a new file that takes the target's place only at the end, so a failed
+    // write leaves the previous file as it was.
+    plataforma::ArchivoDeReemplazo archivo;
+    const int fd = archivo.Crear(ruta);
     if (fd < 0) {
         textoError = "FICHERO DE DATOS\n" + plataforma::TextoDeError(plataforma::UltimoError());
         return 0;
@@ -171,21 +174,15 @@ int CEscritorHorarioIes::EscribirFicheroIes(const char* ruta, std::string& texto
     IndicesDe(datos);
     enEscritura_ = true;
 
-    // A cancel keeps the records written so far; a failed write leaves nothing behind that
-    // could pass for a whole timetable.
+    // A cancel keeps the records written so far, in place of the previous file; a failed
+    // write leaves nothing behind that could pass for a whole timetable.
     auto terminar = [&](int resultado) {
         enEscritura_ = false;
-        if (resultado == CANCELADO) {
-            plataforma::Cerrar(fd);
-            return 0;
-        }
-        const std::uint32_t error = plataforma::UltimoError();
-        const bool cerrado = plataforma::Cerrar(fd);
-        if (resultado == ESCRITO && cerrado) return 1;
-        textoError =
-            "FICHERO DE DATOS\n" +
-            plataforma::TextoDeError(resultado == FALLO ? error : plataforma::UltimoError());
-        plataforma::BorrarArchivo(ruta);
+        if (resultado != FALLO && archivo.Reemplazar()) return resultado == ESCRITO ? 1 : 0;
+        // A cancelled write whose file could not be put in place is still just cancelled.
+        if (resultado == CANCELADO) return 0;
+        archivo.Descartar();
+        textoError = "FICHERO DE DATOS\n" + plataforma::TextoDeError(plataforma::UltimoError());
         return 0;
     };
 

@@ -44,10 +44,12 @@ public:
     // When not 0, the recess duty records follow the activity records.
     int m_bEscribirOtrasActividades = 0;
 
-    // Writes the whole file. 1 when every record and the close succeeded. 0 when the file
-    // could not be created or written (textoError = "FICHERO DE DATOS\n" + the system's text,
-    // and a partly written file is removed) or when the user cancelled a truncation question
-    // (textoError unchanged, the file keeps the records written before).
+    // Writes the whole file, into a new file that replaces the one at `ruta` once complete.
+    // 1 when every record, the flush and the replacement succeeded. 0 when the file could not
+    // be created or written (textoError = "FICHERO DE DATOS\n" + the system's text; the new
+    // file is removed and a previous file at `ruta` is left intact; a path naming a directory,
+    // a device or a FIFO is refused untouched) or when the user cancelled a truncation
+    // question (textoError unchanged, the file holds the records written before).
     int EscribirFicheroIes(const char* ruta, std::string& textoError, const CDatos& datos);
 
     // One activity record for entry `e` placed on day `d`, interval `s`, grid row `k`.

@@ -29,6 +29,10 @@ constexpr std::size_t kTamanoBloque = 64 * 1024;
 constexpr float kMaximaAmplificacion = 20.0f;
 constexpr unsigned long long kUmbralAmplificacion = 1024 * 1024;
 
+// Elements nest at most this deep. The exchange documents go a handful of levels down; the
+// bound keeps the parser's and the handler's element stacks from growing with the document.
+constexpr int kMaximaProfundidad = 256;
+
 std::size_t Longitud(const XML_Char* s) {
     std::size_t n = 0;
     while (s[n] != 0)
@@ -142,6 +146,8 @@ struct LectorSax::Analizador {
     AtributosSax atributos;
     std::u16string uri, local, qname, texto;
     std::u16string atUri, atLocal, atQname;
+    int profundidad = 0;            // elements open at this point of the document
+    bool demasiadoProfundo = false; // the parse was stopped at the nesting bound
 
     ~Analizador() {
         if (parser != nullptr) XML_ParserFree(parser);
@@ -149,6 +155,13 @@ struct LectorSax::Analizador {
 
     static void XMLCALL Inicio(void* datos, const XML_Char* nombre, const XML_Char** atts) {
         auto* a = static_cast<Analizador*>(datos);
+        if (a->demasiadoProfundo) return;
+        if (++a->profundidad > kMaximaProfundidad) {
+            // The parse ends here as a malformed document; no further event is delivered.
+            a->demasiadoProfundo = true;
+            XML_StopParser(a->parser, XML_FALSE);
+            return;
+        }
         if (a->manejador == nullptr) return;
         a->atributos.Vaciar();
         for (int i = 0; atts[i] != nullptr; i += 2) {
@@ -163,6 +176,8 @@ struct LectorSax::Analizador {
 
     static void XMLCALL Fin(void* datos, const XML_Char* nombre) {
         auto* a = static_cast<Analizador*>(datos);
+        if (a->demasiadoProfundo) return;
+        --a->profundidad;
         if (a->manejador == nullptr) return;
         PartirNombre(nombre, a->uri, a->local, a->qname);
         a->manejador->endElement(a->uri, a->local, a->qname);
@@ -170,7 +185,7 @@ struct LectorSax::Analizador {
 
     static void XMLCALL Caracteres(void* datos, const XML_Char* s, int n) {
         auto* a = static_cast<Analizador*>(datos);
-        if (a->manejador == nullptr || n <= 0) return;
+        if (a->manejador == nullptr || n <= 0 || a->demasiadoProfundo) return;
         Copiar(a->texto, s, static_cast<std::size_t>(n));
         a->manejador->characters(a->texto);
     }
@@ -178,6 +193,8 @@ struct LectorSax::Analizador {
     // Makes the parser ready for a new document, with every guard in place.
     void Preparar() {
         XML_ParserReset(parser, nullptr);
+        profundidad = 0;
+        demasiadoProfundo = false;
         XML_SetUserData(parser, this);
         XML_SetReturnNSTriplet(parser, XML_TRUE);
         XML_SetElementHandler(parser, Inicio, Fin);
@@ -211,7 +228,9 @@ bool Alimentar(XML_Parser p, const char* datos, std::size_t n, bool final) {
     return XML_Parse(p, datos, static_cast<int>(n), final ? 1 : 0) == XML_STATUS_OK;
 }
 
-std::uint32_t EstadoDelAnalizador(XML_Parser p, std::string& texto) {
+// The status of a malformed document; a document stopped at the nesting bound is one, and the
+// parser reports it as aborted.
+std::uint32_t EstadoDelAnalizador(XML_Parser p, bool demasiadoProfundo, std::string& texto) {
     const XML_Error e = XML_GetErrorCode(p);
     char linea[96];
     std::snprintf(linea, sizeof linea, "l\xEDnea %lu, columna %lu: ",
@@ -219,7 +238,11 @@ std::uint32_t EstadoDelAnalizador(XML_Parser p, std::string& texto) {
                   static_cast<unsigned long>(XML_GetCurrentColumnNumber(p) + 1));
     const XML_LChar* mensaje = XML_ErrorString(e);
     texto = linea;
-    texto += mensaje != nullptr ? mensaje : "";
+    if (demasiadoProfundo)
+        texto +=
+            "elementos anidados a m\xE1s de " + std::to_string(kMaximaProfundidad) + " niveles";
+    else
+        texto += mensaje != nullptr ? mensaje : "";
     return estado_sax::BaseDocumentoMalFormado + static_cast<std::uint32_t>(e);
 }
 
@@ -237,7 +260,7 @@ std::uint32_t LectorSax::AnalizarMemoria(const void* datos, std::size_t tamano) 
         const std::size_t n = resto < kTamanoBloque ? resto : kTamanoBloque;
         resto -= n;
         if (!Alimentar(a.parser, p, n, resto == 0))
-            return EstadoDelAnalizador(a.parser, textoEstado_);
+            return EstadoDelAnalizador(a.parser, a.demasiadoProfundo, textoEstado_);
         p += n;
     } while (resto > 0);
     if (manejador_ != nullptr) manejador_->endDocument();
@@ -266,7 +289,7 @@ std::uint32_t LectorSax::AnalizarArchivo(const char* ruta) {
         }
         const bool final = n < bloque.size();
         if (!Alimentar(a.parser, bloque.data(), n, final)) {
-            estado = EstadoDelAnalizador(a.parser, textoEstado_);
+            estado = EstadoDelAnalizador(a.parser, a.demasiadoProfundo, textoEstado_);
             break;
         }
         if (final) break;

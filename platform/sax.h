@@ -3,7 +3,9 @@
 // Built over expat (its UTF-16 build). Names are namespace-aware: an element or attribute is
 // given with its namespace URI, its local name and its qualified name ("k:datosKRT"). Text
 // reaches the handler in the chunks the parser produces, in document order. No DTD and no
-// external entity is ever loaded: a document that declares one is read without it.
+// external entity is ever loaded: a document that declares one is read without it. Elements
+// nest at most 256 deep: a deeper document is malformed, and its parse ends at the element past
+// the bound.
 //
 // The whole parse ends with one status code: 0 for success, otherwise one of the codes below.
 #pragma once
@@ -71,7 +73,8 @@ public:
     // The handler that receives the events (not owned; null: events are dropped).
     void putContentHandler(ManejadorContenidoSax* manejador) { manejador_ = manejador; }
 
-    // Parses the file at `ruta` (a plain path, opened as it stands). Returns the status.
+    // Parses the file at `ruta` (a plain path, opened as it stands; only a regular file is
+    // read, anything else is refused with estado_sax::AccesoDenegado). Returns the status.
     std::uint32_t AnalizarArchivo(const char* ruta);
     // Parses a document held in memory. Returns the status.
     std::uint32_t AnalizarMemoria(const void* datos, std::size_t tamano);

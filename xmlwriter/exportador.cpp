@@ -73,18 +73,16 @@ void CExportadorXML::ComponerDocumento() {
 }
 
 int CExportadorXML::GuardarDocumento(const char* ruta) const {
-    const int fd = plataforma::CrearParaEscribir(ruta);
+    // Written beside the target and put in its place once whole: a failure leaves the previous
+    // document intact and removes only the new file. A path naming a directory, a device or a
+    // FIFO is refused untouched.
+    plataforma::ArchivoDeReemplazo archivo;
+    const int fd = archivo.Crear(ruta);
     if (fd < 0) return 0;
-    // Only a regular file is removed after a failure: a device such as /dev/full stays.
-    const bool regular = plataforma::EsArchivoRegular(fd);
-    bool correcto = plataforma::EscribirTodo(fd, m_strDocumento.data(), m_strDocumento.size());
-    correcto = plataforma::Cerrar(fd) && correcto;
-    if (correcto) return 1;
-    if (regular) {
-        const std::uint32_t error = plataforma::UltimoError();
-        plataforma::BorrarArchivo(ruta);
-        plataforma::FijarUltimoError(error);
-    }
+    if (plataforma::EscribirTodo(fd, m_strDocumento.data(), m_strDocumento.size()) &&
+        archivo.Reemplazar())
+        return 1;
+    archivo.Descartar();
     return 0;
 }
 

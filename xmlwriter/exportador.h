@@ -35,8 +35,9 @@ public:
 
     // Composes the document of the model for the period selector `periodo` (-1: all periods,
     // else the 0-based period exported) and writes it to `ruta`, replacing any file there.
-    // Returns 1 when the whole document was written, 0 otherwise; after a failed write no
-    // partial file is left behind. `sinUso` is not looked at.
+    // Returns 1 when the whole document was written, 0 otherwise (the layer's last error tells
+    // why); after a failed write the previous file at `ruta` is intact and no partial file is
+    // left behind. `sinUso` is not looked at.
     int ExportarXML(const char* ruta, const char* sinUso, int periodo);
 
     // The document composed so far.

@@ -5,15 +5,18 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <vector>
 
 #include "platform/avisos.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "tests/common/archivos.h"
+#include "tests/common/especiales.h"
 
 namespace {
 
@@ -422,6 +425,47 @@ TEST_F(FicheroHorario, AFailedWriteIsReportedAndLeavesNoFile) {
     EXPECT_EQ(error,
               "FICHERO DE DATOS\n" + plataforma::TextoDeError(plataforma::CodigoDeErrno(EFBIG)));
     EXPECT_FALSE(plataforma::ExisteArchivo(ruta.c_str()));
+}
+
+TEST_F(FicheroHorario, AFailedWriteLeavesThePreviousFileWholeAndNoOtherFile) {
+    TresLecciones();
+    const int p = Profesor("P");
+    for (int dia = 0; dia < 3; ++dia)
+        for (int i = 0; i < MAX_GUARDIAS_CELDA; ++i)
+            Guardia(NodoProfesor(p), 0, dia);
+    const std::size_t tamano = 3 * MAX_GUARDIAS_CELDA * sizeof(RegistroHorarioIes);
+    ASSERT_GT(tamano, prueba::CarpetaCasiLlena::kCabida);
+
+    prueba::CarpetaCasiLlena carpeta("krttoies_lleno");
+    const std::string destino = carpeta.En("krttoies.dat");
+    const std::string previo = Reg("ANTES", 'L', "1", "", "", "", "G", "08:30", "09:20");
+    std::ofstream(destino, std::ios::binary) << previo;
+    int resultado = -1;
+    carpeta.ConEspacioAgotado(
+        [&] { resultado = escritor.EscribirFicheroIes(destino.c_str(), error, *d); });
+    EXPECT_EQ(resultado, 0);
+    EXPECT_EQ(error, "FICHERO DE DATOS\n" + plataforma::TextoDeError(carpeta.CodigoEsperado()));
+    EXPECT_EQ(LeerArchivo(destino), previo);
+    EXPECT_EQ(carpeta.Nombres(), std::vector<std::string>{"krttoies.dat"});
+
+    // With room for it, the same write takes the previous file's place.
+    EXPECT_EQ(escritor.EscribirFicheroIes(destino.c_str(), error, *d), 1);
+    EXPECT_EQ(LeerArchivo(destino).size(), tamano);
+    EXPECT_EQ(carpeta.Nombres(), std::vector<std::string>{"krttoies.dat"});
+}
+
+TEST_F(FicheroHorario, AnOutputThatIsNoRegularFileIsRefusedAndLeftInPlace) {
+    prueba::CarpetaDePrueba carpeta("krttoies_especiales");
+    const auto especiales = prueba::CrearArchivosEspeciales(carpeta.Ruta());
+    for (const std::string& ruta : especiales) {
+        const std::string tipo = prueba::TipoDeArchivo(ruta);
+        error.clear();
+        EXPECT_EQ(escritor.EscribirFicheroIes(ruta.c_str(), error, *d), 0) << ruta;
+        EXPECT_EQ(error, "FICHERO DE DATOS\n" +
+                             plataforma::TextoDeError(plataforma::codigo::AccesoDenegado));
+        EXPECT_EQ(prueba::TipoDeArchivo(ruta), tipo) << ruta;
+    }
+    EXPECT_EQ(carpeta.Nombres().size(), especiales.size());
 }
 
 } // namespace

@@ -3,11 +3,13 @@
 
 #include <cstring>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 #include "iesfiles/lector_ies.h"
 #include "model/textos.h"
 #include "platform/error.h"
+#include "tests/common/especiales.h"
 #include "tests/iesfiles/generador.h"
 
 namespace {
@@ -208,6 +210,19 @@ TEST(LectorIes, MissingFile) {
     EXPECT_EQ(LeerFicheroIes(ruta.c_str(), error, *d), 0);
     EXPECT_EQ(error, TextoError(plataforma::codigo::ArchivoNoEncontrado) + "\nFICHERO DE DATOS");
     EXPECT_EQ(d->departamentos.Cuenta(), 1);
+}
+
+TEST(LectorIes, OnlyARegularFileIsReadAndNothingWaitsForData) {
+    prueba::CarpetaDePrueba carpeta("iestokrt_especiales");
+    const std::string fifo = carpeta.En("iestokrt.dat");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& ruta : {fifo, std::string("/dev/zero"), carpeta.Ruta()}) {
+        auto d = NuevoModelo();
+        std::string error;
+        EXPECT_EQ(LeerFicheroIes(ruta.c_str(), error, *d), 0) << ruta;
+        EXPECT_EQ(error, TextoError(plataforma::codigo::AccesoDenegado) + "\nFICHERO DE DATOS");
+        EXPECT_EQ(d->departamentos.Cuenta(), 1);
+    }
 }
 
 TEST(LectorIes, ShortLastRecordIsReadFromZeroFilledBytes) {

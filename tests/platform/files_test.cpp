@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 #include "platform/error.h"
 #include "platform/files.h"
+#include "tests/common/archivos.h"
+#include "tests/common/especiales.h"
 
 namespace {
 
@@ -52,6 +57,49 @@ TEST(Archivos, FailuresSetTheLastErrorAndSuccessesKeepIt) {
     EXPECT_NE(plataforma::UltimoError(), 0u); // not cleared by the successes
     EXPECT_FALSE(plataforma::BorrarArchivo("/nonexistent/dir/out.dat"));
     std::remove(ruta.c_str());
+}
+
+TEST(ArchivoDeReemplazo, TheTargetChangesOnlyWhenTheNewFileIsPutInItsPlace) {
+    prueba::CarpetaDePrueba carpeta("reemplazo");
+    const std::string destino = carpeta.En("destino.dat");
+    std::ofstream(destino) << "previo";
+    ASSERT_EQ(::chmod(destino.c_str(), 0640), 0);
+    {
+        plataforma::ArchivoDeReemplazo a;
+        const int fd = a.Crear(destino.c_str());
+        ASSERT_GE(fd, 0);
+        ASSERT_TRUE(plataforma::EscribirTodo(fd, "nuevo", 5));
+        // The new file lies beside the target, which is still the previous one.
+        EXPECT_EQ(carpeta.Nombres().size(), 2u);
+        EXPECT_EQ(prueba::LeerArchivo(destino), "previo");
+        plataforma::FijarUltimoError(plataforma::codigo::DiscoLleno);
+        a.Descartar();
+        EXPECT_EQ(plataforma::UltimoError(), plataforma::codigo::DiscoLleno);
+        EXPECT_EQ(carpeta.Nombres(), std::vector<std::string>{"destino.dat"});
+    }
+    {
+        // Dropped without being put in place: the same as discarded.
+        plataforma::ArchivoDeReemplazo a;
+        ASSERT_GE(a.Crear(destino.c_str()), 0);
+    }
+    EXPECT_EQ(carpeta.Nombres(), std::vector<std::string>{"destino.dat"});
+    EXPECT_EQ(prueba::LeerArchivo(destino), "previo");
+
+    // Through a link: the file it names is replaced, keeping its permissions, and the link stays.
+    const std::string enlace = carpeta.En("enlace.dat");
+    ASSERT_EQ(::symlink("destino.dat", enlace.c_str()), 0);
+    plataforma::ArchivoDeReemplazo a;
+    const int fd = a.Crear(enlace.c_str());
+    ASSERT_GE(fd, 0);
+    ASSERT_TRUE(plataforma::EscribirTodo(fd, "nuevo", 5));
+    ASSERT_TRUE(a.Reemplazar());
+    EXPECT_EQ(prueba::LeerArchivo(destino), "nuevo");
+    EXPECT_EQ(carpeta.Nombres(), (std::vector<std::string>{"destino.dat", "enlace.dat"}));
+    struct stat st;
+    ASSERT_EQ(::lstat(enlace.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    ASSERT_EQ(::stat(destino.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
 } // namespace

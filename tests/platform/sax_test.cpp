@@ -134,7 +134,7 @@ TEST_F(Sax, EstadosDeFallo) {
     EXPECT_FALSE(lector->TextoEstado().empty());
     EXPECT_EQ(lector->AnalizarArchivo((dir / "no" / "existe.xml").string().c_str()),
               estado_sax::ArchivoNoEncontrado);
-    EXPECT_EQ(lector->AnalizarArchivo(dir.string().c_str()), estado_sax::Fallo);
+    EXPECT_EQ(lector->AnalizarArchivo(dir.string().c_str()), estado_sax::AccesoDenegado);
 
     // A document cut in the middle: the events before the cut were delivered.
     const std::uint32_t e = Analizar("<r><a>uno</a><b>do");
@@ -184,6 +184,38 @@ TEST_F(Sax, LaExpansionDeEntidadesEnCadenaSeRechaza) {
     const std::uint32_t e = Analizar(dtd + "<r>&e9;</r>");
     EXPECT_EQ(e, estado_sax::BaseDocumentoMalFormado + 43); // amplification limit
     EXPECT_LT(g.texto.size(), 4u * 1024 * 1024);
+}
+
+TEST_F(Sax, ElAnidamientoDeElementosTieneUnLimite) {
+    auto anidado = [](int niveles, bool cerrado) {
+        std::string doc;
+        for (int i = 0; i < niveles; ++i)
+            doc += "<e>";
+        for (int i = 0; cerrado && i < niveles; ++i)
+            doc += "</e>";
+        return doc;
+    };
+    EXPECT_EQ(Analizar(anidado(256, true)), 0u);
+    EXPECT_EQ(g.eventos.size(), 2u + 2 * 256);
+
+    // Deeper: malformed, and the parse stops at the first element past the bound, so neither
+    // the time nor the memory it takes grows with the rest of the document.
+    const std::uint32_t malFormado = estado_sax::BaseDocumentoMalFormado + 35;
+    for (const bool cerrado : {false, true}) {
+        g = Grabador();
+        EXPECT_EQ(Analizar(anidado(100000, cerrado)), malFormado);
+        EXPECT_EQ(g.eventos.size(), 1u + 256);
+        EXPECT_EQ(g.eventos.back(), "+e|e|");
+        EXPECT_NE(lector->TextoEstado().find("256"), std::string::npos);
+    }
+    g = Grabador();
+    const std::string ruta = Escribir("profundo.xml", anidado(100000, false));
+    EXPECT_EQ(lector->AnalizarArchivo(ruta.c_str()), malFormado);
+    EXPECT_EQ(g.eventos.size(), 1u + 256);
+
+    // The next parse starts from the top again.
+    g = Grabador();
+    EXPECT_EQ(Analizar(anidado(256, true)), 0u);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <sys/stat.h>
 
 #include "ayuda.h"
 #include "modelo_colocacion.h"
@@ -516,6 +517,30 @@ TEST_F(Lector, FinDeSesion) {
     EXPECT_STREQ(r.distribucionesAlternativas[1], "3");
     EXPECT_STREQ(r.distribucionesAlternativas[2], "4");
     EXPECT_STREQ(r.distribucionesAlternativas[3], "5\xBD");
+}
+
+TEST_F(Lector, NiUnAnidamientoSinFinNiUnArchivoQueNoEsRegularSeLeen) {
+    // Elements nested 100,000 deep under the root: malformed, with the usual access error.
+    std::string profundo = "<datosKRT>";
+    for (int i = 0; i < 100000; ++i)
+        profundo += "<otros>";
+    std::string mensaje;
+    auto d = NuevoModelo();
+    EXPECT_EQ(LeerArchivo(profundo, mensaje, d.get()), 0);
+    EXPECT_EQ(mensaje, "Error de acceso XML: C00CE023");
+
+    // A FIFO with no writer and an endless device are refused at once.
+    const std::string fifo = ArchivoTemporal("fifo.xml", "");
+    std::remove(fifo.c_str());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& ruta : {fifo, std::string("/dev/zero")}) {
+        ContextoLeerXml contexto;
+        contexto.creacion = plataforma::CrearLectorSax(contexto.lector);
+        contexto.datos = d.get();
+        EXPECT_EQ(LeerXml(mensaje, ruta.c_str(), contexto), 0);
+        EXPECT_EQ(mensaje, "Error de acceso XML: 80070005");
+    }
+    std::remove(fifo.c_str());
 }
 
 } // namespace

@@ -5,9 +5,12 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <vector>
 
 #include "ayuda.h"
+#include "platform/error.h"
 #include "platform/files.h"
+#include "tests/common/especiales.h"
 #include "xmlwriter/exportador.h"
 
 namespace {
@@ -56,6 +59,35 @@ TEST(ArchivoDocumento, AShortWriteRemovesThePartialFile) {
     EXPECT_GT(x.Documento().size(), 1000u);
     EXPECT_EQ(r, 0);
     EXPECT_FALSE(plataforma::ExisteArchivo(ruta.c_str()));
+}
+
+TEST(ArchivoDocumento, AFailedWriteLeavesThePreviousDocumentWholeAndNoOtherFile) {
+    auto d = prueba::ModeloImportacion();
+    prueba::CarpetaCasiLlena carpeta("documento_lleno");
+    const std::string destino = carpeta.En("datos.xml");
+    std::ofstream(destino, std::ios::binary) << "<datosKRT/>";
+    CExportadorXML x(d.get());
+    int resultado = -1;
+    carpeta.ConEspacioAgotado([&] { resultado = x.ExportarXML(destino.c_str(), nullptr, 0); });
+    ASSERT_GT(x.Documento().size(), prueba::CarpetaCasiLlena::kCabida);
+    EXPECT_EQ(resultado, 0);
+    EXPECT_EQ(plataforma::UltimoError(), carpeta.CodigoEsperado());
+    EXPECT_EQ(prueba::LeerArchivo(destino), "<datosKRT/>");
+    EXPECT_EQ(carpeta.Nombres(), std::vector<std::string>{"datos.xml"});
+}
+
+TEST(ArchivoDocumento, AnOutputThatIsNoRegularFileIsRefusedAndLeftInPlace) {
+    auto d = prueba::ModeloImportacion();
+    prueba::CarpetaDePrueba carpeta("documento_especiales");
+    const auto especiales = prueba::CrearArchivosEspeciales(carpeta.Ruta());
+    CExportadorXML x(d.get());
+    for (const std::string& ruta : especiales) {
+        const std::string tipo = prueba::TipoDeArchivo(ruta);
+        EXPECT_EQ(x.ExportarXML(ruta.c_str(), nullptr, 0), 0) << ruta;
+        EXPECT_EQ(plataforma::UltimoError(), plataforma::codigo::AccesoDenegado);
+        EXPECT_EQ(prueba::TipoDeArchivo(ruta), tipo) << ruta;
+    }
+    EXPECT_EQ(carpeta.Nombres().size(), especiales.size());
 }
 
 } // namespace
