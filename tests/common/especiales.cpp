@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 namespace prueba {
 
-CarpetaDePrueba::CarpetaDePrueba(const std::string& nombre)
+CarpetaAislada::CarpetaAislada(const std::string& nombre)
     : base_(::testing::TempDir() + nombre + "." + std::to_string(::getpid())) {
     fs::remove_all(base_);
     fs::create_directories(base_);
@@ -28,13 +28,13 @@ CarpetaDePrueba::CarpetaDePrueba(const std::string& nombre)
     fs::create_directory(ruta_);
 }
 
-CarpetaDePrueba::~CarpetaDePrueba() {
+CarpetaAislada::~CarpetaAislada() {
     if (montado_) ::umount2(base_.c_str(), MNT_DETACH);
     std::error_code e;
     fs::remove_all(base_, e);
 }
 
-std::vector<std::string> CarpetaDePrueba::Nombres() const {
+std::vector<std::string> CarpetaAislada::Nombres() const {
     std::vector<std::string> v;
     for (const auto& e : fs::directory_iterator(ruta_))
         v.push_back(e.path().filename().string());
@@ -42,7 +42,7 @@ std::vector<std::string> CarpetaDePrueba::Nombres() const {
     return v;
 }
 
-CarpetaCasiLlena::CarpetaCasiLlena(const std::string& nombre) : CarpetaDePrueba(nombre) {
+CarpetaCasiLlena::CarpetaCasiLlena(const std::string& nombre) : CarpetaAislada(nombre) {
     if (::geteuid() != 0) return;
     if (::mount("tmpfs", base_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, "size=256k") != 0) return;
     montado_ = true;

@@ -9,12 +9,12 @@
 namespace prueba {
 
 // A fresh, empty folder for one test, removed with everything in it at the end.
-class CarpetaDePrueba {
+class CarpetaAislada {
 public:
-    explicit CarpetaDePrueba(const std::string& nombre);
-    ~CarpetaDePrueba();
-    CarpetaDePrueba(const CarpetaDePrueba&) = delete;
-    CarpetaDePrueba& operator=(const CarpetaDePrueba&) = delete;
+    explicit CarpetaAislada(const std::string& nombre);
+    ~CarpetaAislada();
+    CarpetaAislada(const CarpetaAislada&) = delete;
+    CarpetaAislada& operator=(const CarpetaAislada&) = delete;
 
     const std::string& Ruta() const { return ruta_; }
     // `nombre` inside the folder.
@@ -31,7 +31,7 @@ protected:
 // may mount file systems, the folder lies on a small tmpfs filled up by a file outside it, and
 // writes fail for lack of space; otherwise a file size limit makes them fail (EFBIG) while
 // ConEspacioAgotado runs.
-class CarpetaCasiLlena : public CarpetaDePrueba {
+class CarpetaCasiLlena : public CarpetaAislada {
 public:
     static constexpr std::size_t kCabida = 4096;
 

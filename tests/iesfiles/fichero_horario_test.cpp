@@ -455,7 +455,7 @@ TEST_F(FicheroHorario, AFailedWriteLeavesThePreviousFileWholeAndNoOtherFile) {
 }
 
 TEST_F(FicheroHorario, AnOutputThatIsNoRegularFileIsRefusedAndLeftInPlace) {
-    prueba::CarpetaDePrueba carpeta("krttoies_especiales");
+    prueba::CarpetaAislada carpeta("krttoies_especiales");
     const auto especiales = prueba::CrearArchivosEspeciales(carpeta.Ruta());
     for (const std::string& ruta : especiales) {
         const std::string tipo = prueba::TipoDeArchivo(ruta);

@@ -213,7 +213,7 @@ TEST(LectorIes, MissingFile) {
 }
 
 TEST(LectorIes, OnlyARegularFileIsReadAndNothingWaitsForData) {
-    prueba::CarpetaDePrueba carpeta("iestokrt_especiales");
+    prueba::CarpetaAislada carpeta("iestokrt_especiales");
     const std::string fifo = carpeta.En("iestokrt.dat");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     for (const std::string& ruta : {fifo, std::string("/dev/zero"), carpeta.Ruta()}) {

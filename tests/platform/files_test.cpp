@@ -60,7 +60,7 @@ TEST(Archivos, FailuresSetTheLastErrorAndSuccessesKeepIt) {
 }
 
 TEST(ArchivoDeReemplazo, TheTargetChangesOnlyWhenTheNewFileIsPutInItsPlace) {
-    prueba::CarpetaDePrueba carpeta("reemplazo");
+    prueba::CarpetaAislada carpeta("reemplazo");
     const std::string destino = carpeta.En("destino.dat");
     std::ofstream(destino) << "previo";
     ASSERT_EQ(::chmod(destino.c_str(), 0640), 0);

@@ -78,7 +78,7 @@ TEST(ArchivoDocumento, AFailedWriteLeavesThePreviousDocumentWholeAndNoOtherFile)
 
 TEST(ArchivoDocumento, AnOutputThatIsNoRegularFileIsRefusedAndLeftInPlace) {
     auto d = prueba::ModeloImportacion();
-    prueba::CarpetaDePrueba carpeta("documento_especiales");
+    prueba::CarpetaAislada carpeta("documento_especiales");
     const auto especiales = prueba::CrearArchivosEspeciales(carpeta.Ruta());
     CExportadorXML x(d.get());
     for (const std::string& ruta : especiales) {
