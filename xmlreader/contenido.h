@@ -1,10 +1,10 @@
 // The content handler of the exchange document reader.
 //
-// It keeps the path of the current element ("/datosKRT/horario/tramo"), collects the element's
-// text and the record in progress, and at each element start and end runs the action that the
-// whole path selects (paths compare ignoring the case of A-Z). Records are built at their end
-// tags; the time frames at the end of `marcosDeHorario`; placements at the end of each child of
-// a `horario/tramo`.
+// It keeps, for every open element, the row of the reader's vocabulary its whole path selects
+// (xmlreader/vocabulario.h), collects the element's text and the record in progress, and at
+// each element start and end runs the actions of that row. Records are built at their end tags;
+// the time frames at the end of `marcosDeHorario`; placements at the end of each child of a
+// `horario/tramo`.
 #pragma once
 
 #include <cstdint>
@@ -18,15 +18,17 @@
 #include "platform/sax.h"
 #include "xmlreader/registro.h"
 
+enum class InicioRuta : std::uint8_t;
+enum class FinRuta : std::uint8_t;
+
 // The base handler: every event does nothing.
 class SAXContentHandlerImpl : public plataforma::ManejadorContenidoSax {};
 
 // Reads one time text ("08:30", "9:05"): hour and minute, each 0 when above 59.
 void LeerHoraMinuto(const char* texto, std::uint8_t& hora, std::uint8_t& minuto);
 
-// Words of the document's format version.
-inline constexpr int VERSION_FORMATO = 20190612;
-inline constexpr int VERSION_ANTIGUA = 20150513; // and older: the teacher workload is estimated
+enum class Destino : std::uint8_t;
+struct ConversionTexto;
 
 class MyContentInterno2 : public SAXContentHandlerImpl {
 public:
@@ -48,8 +50,7 @@ public:
     void VaciarRegistro();
     void AjustarPermanencia();
 
-    // ---- Element paths and attributes
-    void ElegirDestinoTexto(const plataforma::AtributosSax& atributos);
+    // ---- Attributes
     // The index 0..3 of a frame id among the registered ones; 0 when none matches.
     int BuscarIndiceMarco(const char* id) const;
 
@@ -74,8 +75,8 @@ public:
     void LeerIdSesion(const plataforma::AtributosSax& a);
     void LeerSubmarco(const plataforma::AtributosSax& a);
 
-    // ---- Element text conversion
-    void ConvertirTexto(const char16_t* texto, int longitud);
+    // ---- Element text conversion, by the row's conversion
+    void ConvertirTexto(const ConversionTexto& conversion, const char16_t* texto, int longitud);
     void AnadirMarcaDia(char* destino, const char* texto, char c);
     void PonerClaveDia(CMarcosHorario* marcos, int dia, const char* clave);
     void RegistrarMarco(CDatos* datos, const char* nombre, const char* clave, int indice);
@@ -137,7 +138,6 @@ public:
 
     // ---- State, read by the tests
     const REGISTROENCURSO& Registro() const { return *registro_; }
-    const std::string& Ruta() const { return ruta_; }
     const char* Version() const { return version_; }
     int DiasSemana() const { return diasSemana_; }
     int Periodo() const { return periodo_; }
@@ -150,37 +150,35 @@ public:
     std::uint32_t OpcionesGenerales() const { return opcionesGenerales_; }
     std::uint32_t OpcionesGruposAlejados() const { return opcionesAlejados_; }
 
-    // What a whole path selects (xmlreader/rutas.h).
+    // A row of the vocabulary, and a node of its tree of paths (xmlreader/vocabulario.h).
     struct EntradaRuta;
-    struct InfoRuta;
+    struct NodoRuta;
 
 private:
-    static const EntradaRuta kTablaRutas[];
-    static const InfoRuta* BuscarRuta(std::string_view ruta);
-
-    void AccionInicio(const InfoRuta* info);
-    void AccionFin(const InfoRuta* info);
+    void AccionInicio(InicioRuta inicio);
+    void AccionFin(FinRuta fin);
+    void PrepararElemento(const EntradaRuta& entrada, const plataforma::AtributosSax& atributos);
     void FinTramoMarco();
     void FinSesion();
     void FinDistribucionPersonalizada();
     void FinJornadaPartida();
     void FinOpcionesGenerales();
-    void FinColocacion(int hijo);
+    void FinColocacion(FinRuta hijo);
     int VersionNumerica() const;
     int Semana(int dia) const;
     int DiaDeSemana(int dia) const;
 
-    // Conversions of element texts.
+    // Conversions of element texts, by subject. Each returns false when `destino` is not its.
     bool Texto(char* campo, int ancho, const char16_t* t, int n);
     bool Numero(int ancho, const char16_t* t, int n, int& valor);
-    void Disponibilidad(int destino, const char16_t* t, int n);
-    void TextoMarcos(int destino, const char16_t* t, int n);
-    void Criterio(int destino, const char16_t* t, int n);
-    void OpcionProfesor(int destino, std::u16string_view w, const char16_t* t, int n);
-    void OpcionSesion(int destino, std::u16string_view w);
-    void Lista(int destino, const char16_t* t, int n);
-    void Relacion(int destino, const char16_t* t, int n);
-    void Distribucion(int destino, const char16_t* t, int n);
+    bool ConvertirAjuste(Destino destino, int parametro, const char16_t* t, int n);
+    bool ConvertirRegistro(Destino destino, int parametro, const char16_t* t, int n);
+    bool ConvertirLista(Destino destino, const char16_t* t, int n);
+    bool ConvertirRelacion(Destino destino, const char16_t* t, int n);
+    bool ConvertirOpcionProfesor(Destino destino, int parametro, const char16_t* t, int n);
+    bool ConvertirOpcionSesion(Destino destino, int parametro, const char16_t* t, int n);
+    bool ConvertirDisponibilidad(Destino destino, const char16_t* t, int n);
+    bool ConvertirTramoMarco(Destino destino, const char16_t* t, int n);
     void AnotarAlumnos(const char* grupo);
 
     // Attribute values.
@@ -196,10 +194,11 @@ private:
     int longitud_ = 0;
     int trozo_ = 0; // 0: the next chunk starts the element text
 
-    std::string ruta_;
-    std::string rutaMinusculas_;
-    std::vector<std::size_t> componentes_; // path length before each open element
-    int destino_ = 0;                      // the text target of the current element
+    // The tree node of each open element's path (null inside an unknown element), and the row
+    // whose text conversion runs at the current element's end (null when none: also once a
+    // child element has started).
+    std::vector<const NodoRuta*> pila_;
+    const EntradaRuta* textoPendiente_ = nullptr;
 
     std::unique_ptr<REGISTROENCURSO> registro_;
     std::map<int, std::uint16_t> ocurrencias_; // session id -> last occurrence given out

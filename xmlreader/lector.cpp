@@ -1,27 +1,34 @@
-// The parse driver and the content handler's events: element path, element text, the actions
-// at element starts and ends, and the rules they apply.
+// The parse driver and the content handler's events: the vocabulary row of each element, its
+// text, and the actions at element starts and ends.
 #include "xmlreader/lector.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 
+#include "model/palabras.h"
 #include "model/textos.h"
 #include "platform/avisos.h"
 #include "platform/text.h"
 #include "resources/cadenas.h"
-#include "xmlreader/rutas.h"
 #include "xmlreader/sesiones.h"
+#include "xmlreader/vocabulario.h"
 
 using plataforma::AtributosSax;
 
 namespace {
 
-// A local name as it enters the path: at most 99 units, in ANSI, trimmed.
-std::string NombreDeRuta(std::u16string_view local) {
-    char nombre[100];
+char Minuscula(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// A local name as paths compare it: at most 99 units, in ANSI, trimmed, A-Z in lower case.
+std::string_view NombreDeRuta(std::u16string_view local, char (&nombre)[100]) {
     ConvertirDesdeUnicode(nombre, 99, local.data(), static_cast<int>(local.size()));
-    return nombre;
+    std::size_t n = 0;
+    for (; nombre[n] != '\0'; ++n)
+        nombre[n] = Minuscula(nombre[n]);
+    return {nombre, n};
 }
 
 // A local name as the extension block copies it: at most 1000 units, trimmed.
@@ -35,10 +42,6 @@ std::string NombreCompleto(std::u16string_view local) {
 // Trims the field in place; true when something is left.
 bool Nombrado(char* campo) {
     return Recortar(campo);
-}
-
-char Minuscula(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 } // namespace
@@ -106,16 +109,13 @@ void MyContentInterno2::characters(std::u16string_view t) {
 
 void MyContentInterno2::startElement(std::u16string_view, std::u16string_view local,
                                      std::u16string_view, const AtributosSax& atributos) {
-    const std::string nombre = NombreDeRuta(local);
-    componentes_.push_back(ruta_.size());
-    ruta_ += '/';
-    ruta_ += nombre;
-    rutaMinusculas_ += '/';
-    for (char c : nombre)
-        rutaMinusculas_ += Minuscula(c);
+    char nombre[100];
+    const NodoRuta* padre = pila_.empty() ? NodoDocumento() : pila_.back();
+    const NodoRuta* nodo = BuscarHijo(padre, NombreDeRuta(local, nombre));
+    pila_.push_back(nodo);
+    const EntradaRuta* entrada = nodo != nullptr ? nodo->entrada : nullptr;
 
-    const InfoRuta* info = BuscarRuta(rutaMinusculas_);
-    const InicioRuta inicio = info != nullptr ? info->inicio : InicioRuta::Ninguna;
+    const InicioRuta inicio = entrada != nullptr ? entrada->inicio : InicioRuta::Ninguna;
     if (inicio == InicioRuta::Raiz) {
         raizVista_ = 1;
     } else if (inicio == InicioRuta::Extensiones) {
@@ -124,16 +124,23 @@ void MyContentInterno2::startElement(std::u16string_view, std::u16string_view lo
     } else if (extension_ != 0) {
         datos_->extensiones += "<" + NombreCompleto(local) + ">";
     } else {
-        AccionInicio(info);
+        AccionInicio(inicio);
     }
-    ElegirDestinoTexto(atributos);
+
+    // Each element's text starts empty.
+    trozo_ = 0;
+    longitud_ = 0;
+    textoPendiente_ = nullptr;
+    if (entrada != nullptr) PrepararElemento(*entrada, atributos);
 }
 
 void MyContentInterno2::endElement(std::u16string_view, std::u16string_view local,
                                    std::u16string_view) {
-    if (destino_ != 0) {
-        ConvertirTexto(texto_, longitud_);
-        destino_ = 0;
+    const NodoRuta* nodo = pila_.empty() ? nullptr : pila_.back();
+    const EntradaRuta* entrada = nodo != nullptr ? nodo->entrada : nullptr;
+    if (textoPendiente_ != nullptr) {
+        ConvertirTexto(textoPendiente_->texto, texto_, longitud_);
+        textoPendiente_ = nullptr;
         trozo_ = 0;
     }
     if (extension_ != 0 && longitud_ > 0) {
@@ -143,31 +150,44 @@ void MyContentInterno2::endElement(std::u16string_view, std::u16string_view loca
         texto_[0] = 0;
     }
 
-    const InfoRuta* info = BuscarRuta(rutaMinusculas_);
-    const FinRuta fin = info != nullptr ? info->fin : FinRuta::Ninguna;
+    const FinRuta fin = entrada != nullptr ? entrada->fin : FinRuta::Ninguna;
     if (fin == FinRuta::Extensiones) {
         datos_->extensiones += "</extensiones>\n";
         extension_ = 0;
     } else if (extension_ != 0) {
         datos_->extensiones += "</" + NombreCompleto(local) + ">";
     } else {
-        AccionFin(info);
+        AccionFin(fin);
     }
+    if (!pila_.empty()) pila_.pop_back();
+}
 
-    if (!componentes_.empty()) {
-        const std::size_t n = componentes_.back();
-        componentes_.pop_back();
-        ruta_.resize(n);
-        rutaMinusculas_.resize(n);
+// The row's step, its text conversion for the element's end, then its attribute reader.
+void MyContentInterno2::PrepararElemento(const EntradaRuta& e, const AtributosSax& atributos) {
+    REGISTROENCURSO& r = *registro_;
+    switch (e.paso) {
+    case PasoPrevio::Ninguno:
+        break;
+    case PasoPrevio::MarcoCero:
+        r.colocacion.marco = 0;
+        break;
+    case PasoPrevio::MarcoDelRegistro:
+        r.colocacion.marco = static_cast<std::uint8_t>(r.subMarco);
+        break;
+    case PasoPrevio::VaciarTrabajo:
+        r.textoTrabajo[0] = '\0';
+        r.nombreConjunto[0] = '\0';
+        break;
     }
+    if (e.texto.destino != Destino::Ninguno) textoPendiente_ = &e;
+    if (e.lector != nullptr) (this->*e.lector)(atributos);
 }
 
 // ---- Start actions ----------------------------------------------------------------------------
 
-void MyContentInterno2::AccionInicio(const InfoRuta* info) {
-    if (info == nullptr) return;
+void MyContentInterno2::AccionInicio(InicioRuta inicio) {
     REGISTROENCURSO& r = *registro_;
-    switch (info->inicio) {
+    switch (inicio) {
     case InicioRuta::Ninguna:
     case InicioRuta::Raiz:
     case InicioRuta::Extensiones:
@@ -224,7 +244,7 @@ void MyContentInterno2::AccionInicio(const InfoRuta* info) {
 
 void MyContentInterno2::VaciarRegistro() {
     REGISTROENCURSO& r = *registro_;
-    destino_ = 0;
+    textoPendiente_ = nullptr;
     std::memset(static_cast<void*>(&r), 0, TAMANO_VACIABLE_REGISTRO);
     r.colocacion.sesion = -1;
     r.aulaActual = -1;
@@ -249,10 +269,9 @@ void MyContentInterno2::VaciarRegistro() {
 
 // ---- End actions ------------------------------------------------------------------------------
 
-void MyContentInterno2::AccionFin(const InfoRuta* info) {
-    if (info == nullptr) return;
+void MyContentInterno2::AccionFin(FinRuta fin) {
     REGISTROENCURSO& r = *registro_;
-    switch (info->fin) {
+    switch (fin) {
     case FinRuta::Ninguna:
     case FinRuta::Extensiones:
         break;
@@ -266,7 +285,7 @@ void MyContentInterno2::AccionFin(const InfoRuta* info) {
     case FinRuta::ComplementariaHorario:
     case FinRuta::GuardiaHorario:
     case FinRuta::ReunionHorario:
-        FinColocacion(static_cast<int>(info->fin));
+        FinColocacion(fin);
         break;
     case FinRuta::Guardia:
         if (Nombrado(r.nombre)) AnadirGuardia(datos_);
@@ -302,7 +321,7 @@ void MyContentInterno2::AccionFin(const InfoRuta* info) {
     case FinRuta::Consecutivas:
         if (consecutiva_.numSesiones == 2 || consecutiva_.numSesiones == 3) {
             if (consecutiva_.conOrden[0] == '\0')
-                CopiarTexto(consecutiva_.conOrden, "desordenadas");
+                CopiarTexto(consecutiva_.conOrden, PALABRA_DESORDENADAS);
             consecutivas_.AnadirAlFinal(consecutiva_);
         }
         consecutiva_ = RELACIONESCONSECUTIVAS{};
@@ -395,103 +414,6 @@ int MyContentInterno2::VersionNumerica() const {
     return plataforma::LeerEntero(version_);
 }
 
-int MyContentInterno2::Semana(int dia) const {
-    return dia < diasSemana_ ? 0 : dia / diasSemana_;
-}
-
-int MyContentInterno2::DiaDeSemana(int dia) const {
-    return dia % diasSemana_;
-}
-
-// The end of a child of a solved timetable's slot: a session in a room, a complementary
-// activity, a duty or a meeting. A break slot takes duties only.
-void MyContentInterno2::FinColocacion(int hijo) {
-    REGISTROENCURSO& r = *registro_;
-    COLOCACION& c = r.colocacion;
-    // Placed only in a lesson row (or a recess) of a day of the six weeks there can be.
-    const bool enTramo =
-        c.dia >= 0 && c.fila >= 0 && c.fila < NUM_INTERVALOS && Semana(c.dia) < NUM_PERIODOS;
-    const int semana = enTramo ? Semana(c.dia) : 0;
-    const int dia = enTramo ? DiaDeSemana(c.dia) : 0;
-    switch (static_cast<FinRuta>(hijo)) {
-    case FinRuta::AulaHorario: {
-        // The occurrence: one more than the last given out to this session in this slot, or
-        // the room reference given.
-        const auto it = ocurrencias_.find(c.sesion);
-        std::uint16_t ocurrencia =
-            it != ocurrencias_.end() ? static_cast<std::uint16_t>(it->second + 1) : 0;
-        if (c.refAula[0] != '\0')
-            ocurrencia = static_cast<std::uint16_t>(plataforma::LeerEntero(c.refAula));
-        ocurrencias_[c.sesion] = ocurrencia;
-        if (enTramo && c.recreo == 0) {
-            // The room is its id; an anonymous room without an id is known by its text.
-            const char* aula = r.aula[0] != '\0' ? r.aula : r.conjuntoAlternativo;
-            datos_->colocacion.ColocarSesion(semana, dia, c.fila, c.marco, aula, r.profesor,
-                                             c.sesion, ocurrencia, c.anonima);
-        }
-        r.aula[0] = '\0';
-        r.conjuntoAlternativo[0] = '\0';
-        r.profesor[0] = '\0';
-        c.refAula[0] = '\0';
-        c.sesion = -1;
-        break;
-    }
-    case FinRuta::ComplementariaHorario:
-        if (enTramo && c.recreo == 0)
-            datos_->colocacion.ColocarComplementaria(semana, dia, c.fila, c.marco, c.sesion);
-        c.sesion = -1;
-        break;
-    case FinRuta::GuardiaHorario:
-        if (enTramo) {
-            if (c.recreo != 0)
-                datos_->colocacion.ColocarGuardiaRecreo(semana, dia, c.fila, c.marco, r.nombre,
-                                                        r.profesor);
-            else
-                datos_->colocacion.ColocarGuardia(semana, dia, c.fila, c.marco, r.nombre,
-                                                  r.profesor);
-        }
-        r.nombre[0] = '\0';
-        r.profesor[0] = '\0';
-        break;
-    case FinRuta::ReunionHorario:
-        if (enTramo && c.recreo == 0)
-            datos_->colocacion.ColocarReunion(semana, dia, c.fila, c.marco, r.nombre);
-        r.nombre[0] = '\0';
-        break;
-    default:
-        break;
-    }
-}
-
-// The end of a frame's time slot: days per week, Saturday and periods, then the slot record.
-void MyContentInterno2::FinTramoMarco() {
-    if (marcoIgnorado_ != 0) return;
-    REGISTROENCURSO& r = *registro_;
-    DHMARCOS& m = datos_->marcos;
-    const int v = VersionNumerica();
-    const int d = r.tramo.dia;
-    if (v < VERSION_FORMATO) {
-        // Older documents count six days a week; day 6 starts the next week.
-        diasSemana_ = 6;
-        if (d == 5)
-            m.sabado = 1;
-        else if (d == 6)
-            periodo_ = 1;
-    } else {
-        if (d == 5 && periodo_ == 0) m.sabado = 1;
-        diasSemana_ = m.sabado != 0 ? 6 : 5;
-    }
-    const int n = diasSemana_;
-    const int semana = d >= n ? d / n : 0;
-    const int dia = d >= n ? d % n : d;
-    // Only weeks that exist raise the number of periods.
-    if (semana < NUM_PERIODOS && semana + 1 > m.numPeriodos)
-        datos_->marcosHorario->FijarNumeroPeriodos(semana + 1);
-    AnadirTramo(semana, r.tramo.horaEntrada, r.tramo.horaSalida, r.claveDeExportacion,
-                r.tramo.indice, r.tramo.marco, dia, r.tramo.tipo, r.tramo.claseDuracion,
-                r.tramo.permitido);
-}
-
 void MyContentInterno2::FinSesion() {
     REGISTROENCURSO& r = *registro_;
     if (r.distribucionVariable != 0 && r.numSesionesVariable > 0.0 && r.distribucion[0] == '\0') {
@@ -523,27 +445,6 @@ void MyContentInterno2::FinDistribucionPersonalizada() {
         ++r.indiceAlternativa;
 }
 
-// A split-day free period: `cantidad` in the low half of its byte, `preferentes` in the high.
-void MyContentInterno2::FinJornadaPartida() {
-    REGISTROENCURSO& r = *registro_;
-    const auto valor = static_cast<std::uint8_t>(((r.preferentesJornadaPartida & 15) << 4) |
-                                                 (r.cantidadJornadaPartida & 15));
-    switch (r.jornadaPartida) {
-    case 0:
-        r.opciones.periodoLibreTardes = valor;
-        break;
-    case 1:
-        r.opciones.periodoLibreMananas = valor;
-        break;
-    default:
-        r.opciones.periodoLibreJornadaPartida = valor;
-        break;
-    }
-    r.jornadaPartida = 2;
-    r.cantidadJornadaPartida = 0;
-    r.preferentesJornadaPartida = 0;
-}
-
 void MyContentInterno2::FinOpcionesGenerales() {
     datos_->marcos.opciones = opcionesGenerales_;
     const int v = VersionNumerica();
@@ -553,27 +454,4 @@ void MyContentInterno2::FinOpcionesGenerales() {
         plataforma::AvisosActuales().Mostrar(AVISO_VERSION_NUEVA, "", plataforma::Icono::Ninguno,
                                              plataforma::Botones::Aceptar);
     }
-}
-
-// Before a teacher (or the teacher defaults) is stored: a permanence limit given only as
-// preferred or only as strict completes the other.
-void MyContentInterno2::AjustarPermanencia() {
-    REGISTROENCURSO& r = *registro_;
-    OpcionesProfesor& o = r.opciones;
-    if (r.diarioDado != 0 && r.diarioEstrictoDado == 0) {
-        const int e = o.permanenciaDiaria + 16;
-        o.permanenciaDiariaEstricta = e > 56 ? o.permanenciaDiaria : e;
-    } else if (r.diarioEstrictoDado != 0 && r.diarioDado == 0) {
-        o.permanenciaDiaria = o.permanenciaDiariaEstricta;
-    }
-    if (r.semanalDado != 0 && r.semanalEstrictoDado == 0) {
-        const int e = o.permanenciaSemanal + 60;
-        o.permanenciaSemanalEstricta = e > 336 ? o.permanenciaSemanal : e;
-    } else if (r.semanalEstrictoDado != 0 && r.semanalDado == 0) {
-        o.permanenciaSemanal = o.permanenciaSemanalEstricta;
-    }
-    if (o.permanenciaSemanal > o.permanenciaSemanalEstricta)
-        o.permanenciaSemanal = o.permanenciaSemanalEstricta;
-    if (o.permanenciaDiaria > o.permanenciaDiariaEstricta)
-        o.permanenciaDiaria = o.permanenciaDiariaEstricta;
 }

@@ -5,9 +5,10 @@
 #include <map>
 #include <utility>
 
+#include "model/palabras.h"
 #include "model/textos.h"
 #include "platform/text.h"
-#include "xmlreader/contenido.h"
+#include "xmlreader/vocabulario.h"
 
 void LeerHoraMinuto(const char* texto, std::uint8_t& hora, std::uint8_t& minuto) {
     hora = 0;
@@ -205,4 +206,64 @@ void MyContentInterno2::TerminarMarcos(CDatos* datos) {
     }
     tramos.Vaciar();
     datos->marcosHorario->Recalcular();
+}
+
+// ---- Texts of a frame's time slot -------------------------------------------------------------
+
+bool MyContentInterno2::ConvertirTramoMarco(Destino destino, const char16_t* t, int n) {
+    REGISTROENCURSO& r = *registro_;
+    TramoXml& tramo = r.tramo;
+    const std::u16string_view w(t, static_cast<std::size_t>(n > 0 ? n : 0));
+    switch (destino) {
+    case Destino::SubmarcoTramo: { // the frame of the enclosing marcoHorario
+        char texto[51];
+        if (Texto(texto, 50, t, n))
+            tramo.marco = static_cast<std::uint8_t>(BuscarIndiceMarco(marcoActual_));
+        return true;
+    }
+    case Destino::TipoTramo: {
+        // "recreo" and "mediodia"; any other word leaves a lesson slot.
+        const int k = IndiceDePalabra(w, PALABRAS_TIPO_TRAMO);
+        if (k == TRAMO_RECREO || k == TRAMO_MEDIODIA) tramo.tipo = k;
+        return true;
+    }
+    case Destino::DuracionTramo:
+        if (Texto(r.textoNumero, 5, t, n))
+            tramo.claseDuracion = r.textoNumero[0] == 'T' ? 1 : r.textoNumero[0] == 'M' ? 2 : 0;
+        return true;
+    case Destino::PermitidoTramo:
+        if (EsPalabra(w, PALABRA_FALSO)) tramo.permitido = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The end of a frame's time slot: days per week, Saturday and periods, then the slot record.
+void MyContentInterno2::FinTramoMarco() {
+    if (marcoIgnorado_ != 0) return;
+    REGISTROENCURSO& r = *registro_;
+    DHMARCOS& m = datos_->marcos;
+    const int v = VersionNumerica();
+    const int d = r.tramo.dia;
+    if (v < VERSION_FORMATO) {
+        // Older documents count six days a week; day 6 starts the next week.
+        diasSemana_ = 6;
+        if (d == 5)
+            m.sabado = 1;
+        else if (d == 6)
+            periodo_ = 1;
+    } else {
+        if (d == 5 && periodo_ == 0) m.sabado = 1;
+        diasSemana_ = m.sabado != 0 ? 6 : 5;
+    }
+    const int n = diasSemana_;
+    const int semana = d >= n ? d / n : 0;
+    const int dia = d >= n ? d % n : d;
+    // Only weeks that exist raise the number of periods.
+    if (semana < NUM_PERIODOS && semana + 1 > m.numPeriodos)
+        datos_->marcosHorario->FijarNumeroPeriodos(semana + 1);
+    AnadirTramo(semana, r.tramo.horaEntrada, r.tramo.horaSalida, r.claveDeExportacion,
+                r.tramo.indice, r.tramo.marco, dia, r.tramo.tipo, r.tramo.claseDuracion,
+                r.tramo.permitido);
 }

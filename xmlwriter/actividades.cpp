@@ -3,14 +3,11 @@
 #include <algorithm>
 #include <iterator>
 
+#include "model/palabras.h"
 #include "platform/text.h"
 #include "xmlwriter/exportador.h"
 
 namespace {
-
-const char* Booleano(bool v) {
-    return v ? "true" : "false";
-}
 
 // Meetings above this count are (count - 128) meetings of double duration.
 constexpr int REUNION_DOBLE = 128;

@@ -1,6 +1,7 @@
 // Rooms, room sets, tasks and departments.
 #include <algorithm>
 
+#include "model/palabras.h"
 #include "xmlwriter/exportador.h"
 
 void CExportadorXML::EscribirAulas() {
@@ -22,7 +23,7 @@ void CExportadorXML::EscribirAula(const DHAULA& aula) {
         Escribir("\t\t\t<abreviatura>%s</abreviatura>\n", EscaparXML(aula.abreviatura).c_str());
     if (aula.descripcion[0] != '\0')
         Escribir("\t\t\t<descripcion>%s</descripcion>\n", EscaparXML(aula.descripcion).c_str());
-    Escribir("\t\t\t<dedicada>%s</dedicada>\n", aula.dedicada == 1 ? "true" : "false");
+    Escribir("\t\t\t<dedicada>%s</dedicada>\n", Booleano(aula.dedicada == 1));
     if (aula.numeroAlumnos != 0)
         Escribir("\t\t\t<numeroAlumnos>%d</numeroAlumnos>\n", aula.numeroAlumnos);
     if (aula.claveDeExportacion[0] != '\0')

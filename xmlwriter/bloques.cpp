@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "model/palabras.h"
 #include "xmlwriter/exportador.h"
 
 namespace {
@@ -12,15 +13,15 @@ using NodoSesion = MCList<DHSESI>::Nodo;
 const char* PalabraOrden(int codigo) {
     switch (codigo) {
     case 0:
-        return "desordenadas";
+        return PALABRA_DESORDENADAS;
     case 1:
     case 2:
     case 3:
-        return "seguidas";
+        return PALABRA_SEGUIDAS;
     case 4:
-        return "separadas";
+        return PALABRA_SEPARADAS;
     default:
-        return "false";
+        return PALABRA_FALSO;
     }
 }
 
@@ -132,7 +133,7 @@ void CExportadorXML::EscribirOptativa(const DHOPTATIVAS& bloque) {
             mismoGrupo = c->dato.grupo == bloque.grupo;
         if (mismoGrupo)
             Escribir("\t\t\t\t<asignaturaOptativa solapable=\"%s\">%d</asignaturaOptativa>\n",
-                     bloque.solapable[i] != 0 ? "true" : "false", posicion);
+                     Booleano(bloque.solapable[i] != 0), posicion);
     }
     Escribir("\t\t\t</asignaturasOptativas>\n");
     Escribir("\t\t</optativa>\n");

@@ -1,11 +1,8 @@
 // The last two sections: the criteria weights and the general settings.
+#include "model/palabras.h"
 #include "xmlwriter/exportador.h"
 
 namespace {
-
-const char* Booleano(std::uint8_t v) {
-    return v != 0 ? "true" : "false";
-}
 
 // Indices of the single weights in Criterios::pesos.
 enum Peso {
@@ -78,19 +75,19 @@ void CExportadorXML::EscribirOtros() {
 
     Escribir("\t\t<restriccionesCD>\n");
     Escribir("\t\t\t<permitirAgregarProfesor>%s</permitirAgregarProfesor>\n",
-             Booleano(o.permitirAgregarProfesor));
+             Booleano(o.permitirAgregarProfesor != 0));
     Escribir("\t\t\t<permitirAgregarDepartamento>%s</permitirAgregarDepartamento>\n",
-             Booleano(o.permitirAgregarDepartamento));
+             Booleano(o.permitirAgregarDepartamento != 0));
     Escribir("\t\t\t<permitirAgregarAsignatura>%s</permitirAgregarAsignatura>\n",
-             Booleano(o.permitirAgregarAsignatura));
+             Booleano(o.permitirAgregarAsignatura != 0));
     Escribir("\t\t\t<permitirCamDepProfesor>%s</permitirCamDepProfesor>\n",
-             Booleano(o.permitirCamDepProfesor));
+             Booleano(o.permitirCamDepProfesor != 0));
     Escribir("\t\t\t<permitirCamDepAsignatura>%s</permitirCamDepAsignatura>\n",
-             Booleano(o.permitirCamDepAsignatura));
+             Booleano(o.permitirCamDepAsignatura != 0));
     Escribir("\t\t\t<permitirCamDuracion>%s</permitirCamDuracion>\n",
-             Booleano(o.permitirCamDuracion));
+             Booleano(o.permitirCamDuracion != 0));
     Escribir("\t\t\t<permitirCamHorasReduccion>%s</permitirCamHorasReduccion>\n",
-             Booleano(o.permitirCamHorasReduccion));
+             Booleano(o.permitirCamHorasReduccion != 0));
     Escribir("\t\t</restriccionesCD>\n");
 
     Escribir("\t\t<funcionesAdicionales>\n");
@@ -99,11 +96,11 @@ void CExportadorXML::EscribirOtros() {
     Escribir("\t\t\t\t<cantidadDePrefNo1>%d</cantidadDePrefNo1>\n", o.cantidadDePrefNo1);
     Escribir("\t\t\t\t<cantidadDePrefNo2>%d</cantidadDePrefNo2>\n", o.cantidadDePrefNo2);
     Escribir("\t\t\t</restriccionDePlantilla>\n");
-    Escribir("\t\t\t<definirTutor>%s</definirTutor>\n", Booleano(o.definirTutor));
-    Escribir("\t\t\t<elegirGrupoTutor>%s</elegirGrupoTutor>\n", Booleano(o.elegirGrupoTutor));
-    Escribir("\t\t\t<hacerGuardias>%s</hacerGuardias>\n", Booleano(o.hacerGuardias));
-    Escribir("\t\t\t<cambiarAula>%s</cambiarAula>\n", Booleano(o.cambiarAula));
-    Escribir("\t\t\t<permitirDistAlt>%s</permitirDistAlt>\n", Booleano(o.permitirDistAlt));
+    Escribir("\t\t\t<definirTutor>%s</definirTutor>\n", Booleano(o.definirTutor != 0));
+    Escribir("\t\t\t<elegirGrupoTutor>%s</elegirGrupoTutor>\n", Booleano(o.elegirGrupoTutor != 0));
+    Escribir("\t\t\t<hacerGuardias>%s</hacerGuardias>\n", Booleano(o.hacerGuardias != 0));
+    Escribir("\t\t\t<cambiarAula>%s</cambiarAula>\n", Booleano(o.cambiarAula != 0));
+    Escribir("\t\t\t<permitirDistAlt>%s</permitirDistAlt>\n", Booleano(o.permitirDistAlt != 0));
     Escribir("\t\t</funcionesAdicionales>\n");
 
     Escribir("\t\t<mensajesIntercambio>\n");
@@ -155,29 +152,12 @@ void CExportadorXML::EscribirOtros() {
     // Kept from an earlier document as ready text; appended as it stands.
     m_strDocumento += d.extensiones;
 
-    const char* perfil;
-    switch (m.perfil) {
-    case 1:
-        perfil = "primaria";
-        break;
-    case 2:
-        perfil = "universidad";
-        break;
-    case 3:
-        perfil = "conservatorio";
-        break;
-    default:
-        perfil = "secundaria";
-        break;
-    }
-    Escribir("\t\t<perfil>%s</perfil>\n", perfil);
+    Escribir("\t\t<perfil>%s</perfil>\n", PalabraDe(PALABRAS_PERFIL, m.perfil, PALABRAS_PERFIL[0]));
 
     Escribir("\t\t<claveXDias>\n");
-    Escribir("\t\t\t<lunes>%s</lunes>\n", EscaparXML(m.claveXDias[0]).c_str());
-    Escribir("\t\t\t<martes>%s</martes>\n", EscaparXML(m.claveXDias[1]).c_str());
-    Escribir("\t\t\t<miercoles>%s</miercoles>\n", EscaparXML(m.claveXDias[2]).c_str());
-    Escribir("\t\t\t<jueves>%s</jueves>\n", EscaparXML(m.claveXDias[3]).c_str());
-    Escribir("\t\t\t<viernes>%s</viernes>\n", EscaparXML(m.claveXDias[4]).c_str());
+    for (int d = 0; d < static_cast<int>(std::size(PALABRAS_DIA)); ++d)
+        Escribir("\t\t\t<%s>%s</%s>\n", PALABRAS_DIA[d], EscaparXML(m.claveXDias[d]).c_str(),
+                 PALABRAS_DIA[d]);
     Escribir("\t\t</claveXDias>\n");
     Escribir("\t</otros>\n");
 }

@@ -1,4 +1,5 @@
 #include "xmlwriter/exportador.h"
+#include "model/palabras.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -11,8 +12,6 @@ namespace {
 
 // Escaped texts stop growing once they reach this length.
 constexpr std::size_t LIMITE_ESCAPADO = 993;
-
-constexpr int VERSION_FORMATO = 20190612;
 
 } // namespace
 

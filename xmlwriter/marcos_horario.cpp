@@ -4,22 +4,12 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "model/palabras.h"
 #include "resources/cadenas.h"
 #include "xmlwriter/exportador.h"
 
 const char* CExportadorXML::ConvertirPrioridad(int codigo) {
-    switch (codigo) {
-    case 1:
-        return "preferente";
-    case 2:
-        return "obligatorio";
-    case 3:
-        return "procuraEvitar";
-    case 4:
-        return "prohibido";
-    default:
-        return "ignorar";
-    }
+    return PalabraDe(PALABRAS_PRIORIDAD, codigo, PALABRAS_PRIORIDAD[0]);
 }
 
 void CExportadorXML::EscribirPeriodos() {
@@ -96,7 +86,7 @@ void CExportadorXML::EscribirMarcoHorario(char letra, std::string_view nombre,
             int indice = 0;
             for (int i = 0; i < n; ++i) {
                 if (i > 0 && i == mediodia) {
-                    tramo(dia, indice, fin(i - 1), inicio(i), "mediodia");
+                    tramo(dia, indice, fin(i - 1), inicio(i), PALABRAS_TIPO_TRAMO[TRAMO_MEDIODIA]);
                     Escribir("\t\t\t\t<clavX>%s</clavX>\n",
                              EscaparXML(nombres.nombreMediodia).c_str());
                     Escribir("\t\t\t</tramo>\n");
@@ -104,14 +94,15 @@ void CExportadorXML::EscribirMarcoHorario(char letra, std::string_view nombre,
                 } else if (i > 0) {
                     for (int k = 0; k < r; ++k) {
                         if (horas.posRecreos[k] != i) continue;
-                        tramo(dia, indice, fin(i - 1), inicio(i), "recreo");
+                        tramo(dia, indice, fin(i - 1), inicio(i),
+                              PALABRAS_TIPO_TRAMO[TRAMO_RECREO]);
                         Escribir("\t\t\t\t<clavX>%s</clavX>\n",
                                  EscaparXML(nombres.nombresRecreo[k]).c_str());
                         Escribir("\t\t\t</tramo>\n");
                         m_nIndiceRecreo[f][d][k] = indice++;
                     }
                 }
-                tramo(dia, indice, inicio(i), fin(i), "lectivo");
+                tramo(dia, indice, inicio(i), fin(i), PALABRAS_TIPO_TRAMO[TRAMO_LECTIVO]);
                 if (tiemposExactos) {
                     const int clase = horas.claseDuracion[i];
                     Escribir("\t\t\t\t<duracion>%c</duracion>\n", clase == 1   ? 'T'

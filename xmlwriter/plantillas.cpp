@@ -2,23 +2,16 @@
 // kind of record, referring to the tramo numbers given by the frames section.
 #include <algorithm>
 
+#include "model/palabras.h"
 #include "xmlwriter/exportador.h"
 
 namespace {
 
+// Any value without a word of its own is written as prohibited.
 const char* PalabraCelda(int valor) {
-    switch (valor) {
-    case MAPA_PREFERENTEMENTE_NO2:
-        return "preferentementeNo2";
-    case MAPA_PREFERENTEMENTE_NO1:
-        return "preferentementeNo1";
-    case MAPA_DISPONIBLE:
-        return "disponible";
-    case MAPA_FIJADO:
-        return "fijado";
-    default:
-        return "prohibido";
-    }
+    for (const PalabraMapa& p : PALABRAS_MAPA)
+        if (p.valor == valor) return p.palabra;
+    return "prohibido";
 }
 
 } // namespace

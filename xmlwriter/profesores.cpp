@@ -1,42 +1,18 @@
 // Teachers and the teacher options block (each teacher's, and the model's defaults).
 #include <cstdio>
 
+#include "model/palabras.h"
 #include "xmlwriter/exportador.h"
 
 namespace {
 
 const char* PalabraConsiderar(std::uint32_t v) {
-    switch (v) {
-    case 0:
-        return "optimizacionPreferente";
-    case 1:
-        return "ponderable";
-    case 2:
-        return "estricto";
-    default:
-        return "nada";
-    }
+    return PalabraDe(PALABRAS_CONSIDERAR, v, "nada");
 }
 
 const char* PalabraCalculado(std::uint32_t v) {
-    switch (v) {
-    case 1:
-        return "unaHoraMenos";
-    case 2:
-        return "unaHoraMas";
-    default:
-        return "automatico";
-    }
+    return PalabraDe(PALABRAS_CALCULADO, v, PALABRAS_CALCULADO[0]);
 }
-
-const char* Booleano(bool v) {
-    return v ? "true" : "false";
-}
-
-// "prohibición" and "mañanas" in the document's single-byte encoding.
-constexpr const char* PROHIBICION = "prohibici\xF3n";
-constexpr const char* MANANAS = "ma\xF1"
-                                "anas";
 
 } // namespace
 
@@ -149,8 +125,8 @@ void CExportadorXML::EscribirCondicionesProfesor(const OpcionesProfesor& o) {
         Escribir("\t\t\t\t\t\t<tipoDePeriodoLibre>%s</tipoDePeriodoLibre>\n", palabra);
         Escribir("\t\t\t\t\t</periodoLibreJornadaPartida>\n");
     };
-    item(o.periodoLibreTardes, "tardes");
-    item(o.periodoLibreMananas, MANANAS);
+    item(o.periodoLibreTardes, PALABRA_TARDES);
+    item(o.periodoLibreMananas, PALABRA_MANANAS);
     Escribir("\t\t\t\t</otrosPeriodosLibresJornadaPartida>\n");
 
     // The eight incompatibilities: each one's value and the bit that makes it a prohibition.
@@ -160,14 +136,14 @@ void CExportadorXML::EscribirCondicionesProfesor(const OpcionesProfesor& o) {
     auto conIntervalos = [&](bool prohibida, int intervalos) {
         if (prohibida)
             std::snprintf(atributo, sizeof atributo, " tipo=\"%s\"  nIntervalos=\"%d\"",
-                          PROHIBICION, intervalos);
+                          PALABRA_PROHIBICION, intervalos);
         else
             std::snprintf(atributo, sizeof atributo, " nIntervalos=\"%d\"", intervalos);
         return atributo;
     };
     auto tipo = [&](bool prohibida) {
         if (prohibida)
-            std::snprintf(atributo, sizeof atributo, " tipo=\"%s\"", PROHIBICION);
+            std::snprintf(atributo, sizeof atributo, " tipo=\"%s\"", PALABRA_PROHIBICION);
         else
             atributo[0] = '\0';
         return atributo;

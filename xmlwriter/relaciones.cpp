@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "model/palabras.h"
 #include "xmlwriter/exportador.h"
 
 namespace {
@@ -37,16 +38,7 @@ std::string AtributoAlumnos(int alumnos) {
 }
 
 const char* PalabraDiasSeguidos(int codigo) {
-    switch (codigo) {
-    case 1:
-        return "indistinto";
-    case 2:
-        return "prohibido";
-    case 3:
-        return "obligado";
-    default:
-        return "preferentemente";
-    }
+    return PalabraDe(PALABRAS_DIAS_SEGUIDOS, codigo, PALABRAS_DIAS_SEGUIDOS[0]);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "model/palabras.h"
 #include "platform/text.h"
 #include "xmlwriter/exportador.h"
 
@@ -172,13 +173,13 @@ void CExportadorXML::EscribirDistribucionSemanal(const DHSESI& principal, double
             Escribir("\t\t\t\t\t<numMaximoDeSesiones>%d</numMaximoDeSesiones>\n",
                      principal.numMaximoDeSesiones);
         Escribir("\t\t\t\t\t<penalizarSesionesSueltas>%s</penalizarSesionesSueltas>\n",
-                 (opciones & 0x2) != 0   ? "penalizado"
-                 : (opciones & 0x8) != 0 ? "prohibido"
-                                         : "permitido");
+                 PALABRAS_SESIONES_SUELTAS[(opciones & 0x2) != 0   ? 1
+                                           : (opciones & 0x8) != 0 ? 2
+                                                                   : 0]);
         Escribir("\t\t\t\t\t<penalizarBloquesMaximos>%s</penalizarBloquesMaximos>\n",
-                 (opciones & 0x4) != 0 ? "true" : "false");
+                 Booleano((opciones & 0x4) != 0));
         Escribir("\t\t\t\t\t<admitirBloquesDiscontinuos>%s</admitirBloquesDiscontinuos>\n",
-                 (opciones & 0x1) != 0 ? "true" : "false");
+                 Booleano((opciones & 0x1) != 0));
         Escribir("\t\t\t\t\t<distribucionInicial>\n");
         EscribirCodigosDuracion(Codigos(principal.distribucion), "\t\t\t\t\t\t");
         Escribir("\t\t\t\t\t</distribucionInicial>\n");
@@ -218,47 +219,27 @@ void CExportadorXML::EscribirDistribucionPeriodica(const DHSESI& principal, doub
 }
 
 void CExportadorXML::EscribirOpcionesSesion(const OpcionesSesion& o) {
-    auto booleano = [](bool v) { return v ? "true" : "false"; };
     Escribir("\t\t\t\t<penaSesionesAPrimera>%s</penaSesionesAPrimera>\n",
-             booleano(o.penaSesionesAPrimera == 0));
+             Booleano(o.penaSesionesAPrimera == 0));
     Escribir("\t\t\t\t<penaSesionesAUltima>%s</penaSesionesAUltima>\n",
-             booleano(o.penaSesionesAUltima == 0));
+             Booleano(o.penaSesionesAUltima == 0));
     Escribir("\t\t\t\t<penaSalirUltimaEntrarPrimera>%s</penaSalirUltimaEntrarPrimera>\n",
-             booleano(o.penaSalirUltimaEntrarPrimera != 0));
+             Booleano(o.penaSalirUltimaEntrarPrimera != 0));
     Escribir("\t\t\t\t<penaSesionMismaHora>%s</penaSesionMismaHora>\n",
-             o.penaSesionMismaHora == 1   ? "indiferente"
-             : o.penaSesionMismaHora == 2 ? "misma"
-                                          : "distinta");
+             PalabraDe(PALABRAS_MISMA_HORA, o.penaSesionMismaHora, PALABRAS_MISMA_HORA[0]));
     Escribir("\t\t\t\t<penaCoincidanPorLaTarde>%s</penaCoincidanPorLaTarde>\n",
-             booleano((o.penaCoincidan & 0x01) == 0));
+             Booleano((o.penaCoincidan & 0x01) == 0));
     Escribir("\t\t\t\t<penaCoincidanDespuesDelRecreo>%s</penaCoincidanDespuesDelRecreo>\n",
-             booleano((o.penaCoincidan & 0x02) == 0));
+             Booleano((o.penaCoincidan & 0x02) == 0));
     Escribir("\t\t\t\t<noPermitirRecreosEntreSesiones>%s</noPermitirRecreosEntreSesiones>\n",
-             booleano(o.noPermitirRecreosEntreSesiones != 0));
+             Booleano(o.noPermitirRecreosEntreSesiones != 0));
     Escribir("\t\t\t\t<recreosSeparanSesionesContinuas>%s</recreosSeparanSesionesContinuas>\n",
-             booleano(o.recreosSeparanSesionesContinuas != 0));
-    const char* diasSeguidos;
-    switch (o.permitirImpartanEnDiasSeguidos) {
-    case 1:
-        diasSeguidos = "indiferente";
-        break;
-    case 2:
-        diasSeguidos = "prohibido";
-        break;
-    case 3:
-        diasSeguidos = "obligatoriamente";
-        break;
-    case 4:
-        diasSeguidos = "penalizaNoSeguidas";
-        break;
-    default:
-        diasSeguidos = "preferiblemente";
-        break;
-    }
+             Booleano(o.recreosSeparanSesionesContinuas != 0));
     Escribir("\t\t\t\t<permitirImpartanEnDiasSeguidos>%s</permitirImpartanEnDiasSeguidos>\n",
-             diasSeguidos);
+             PalabraDe(PALABRAS_IMPARTIR_DIAS_SEGUIDOS, o.permitirImpartanEnDiasSeguidos,
+                       PALABRAS_IMPARTIR_DIAS_SEGUIDOS[0]));
     Escribir("\t\t\t\t<considerarLunesViernesSeguidos>%s</considerarLunesViernesSeguidos>\n",
-             booleano(o.considerarLunesViernesSeguidos != 0));
+             Booleano(o.considerarLunesViernesSeguidos != 0));
     if (FormaVariosPeriodos())
         Escribir("\t\t\t\t<mismaPosicionDistintosPeriodos>%s</mismaPosicionDistintosPeriodos>\n",
                  ConvertirPrioridad(static_cast<int>(o.mismaPosicionDistintosPeriodos)));
