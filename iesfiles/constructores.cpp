@@ -8,17 +8,10 @@
 #include "model/textos.h"
 #include "platform/text.h"
 
-using plataforma::Comparacion;
-
 namespace {
 
 constexpr std::size_t MAX_NOMBRE = 30;
 constexpr std::size_t MAX_NOMBRE_COMPLETO = 50;
-
-// Export codes: letter case counts, accents do not.
-bool MismaClave(const char* a, const char* b) {
-    return plataforma::CompararNombresConMayusculas(a, b) == Comparacion::Igual;
-}
 
 // A name that clashes with a record of the list becomes "name-code" when both fit, else the
 // code alone. Only one rename is tried.
@@ -47,21 +40,15 @@ MapaEmpaquetado MapaUniforme(int valor) {
 // ---- Lookups ----------------------------------------------------------------------------------
 
 bool BuscarProfesorPorClave(const DHPROF& nuevo, const CDatos& datos) {
-    for (const DHPROF& p : datos.profesores)
-        if (MismaClave(nuevo.claveDeExportacion, p.claveDeExportacion)) return true;
-    return false;
+    return datos.profesores.BuscarClaveDeExportacion(nuevo.claveDeExportacion) != nullptr;
 }
 
 MCList<DHCURSO>::Nodo* BuscarCursoPorClave(const DHCURSO& nuevo, const CDatos& datos) {
-    for (auto* n = datos.cursos.Cabeza(); n != nullptr; n = n->siguiente)
-        if (MismaClave(nuevo.claveDeExportacion, n->dato.claveDeExportacion)) return n;
-    return nullptr;
+    return datos.cursos.BuscarClaveDeExportacion(nuevo.claveDeExportacion);
 }
 
 bool BuscarTareaPorClave(const DHTARE& nuevo, const CDatos& datos) {
-    for (const DHTARE& t : datos.tareas)
-        if (MismaClave(nuevo.claveDeExportacion, t.claveDeExportacion)) return true;
-    return false;
+    return datos.tareas.BuscarClaveDeExportacion(nuevo.claveDeExportacion) != nullptr;
 }
 
 MCList<DHTARE>::Nodo* BuscarTareaPredefinida(const char* clave, const CDatos& datos) {
@@ -82,15 +69,28 @@ MCList<DHDEPT>::Nodo* AnadirDepartamento(const char* nombre, const char* codigo,
     // An empty name counts as no name.
     const std::string nom = Recortado(nombre);
 
-    for (auto* n = datos.departamentos.Cabeza(); n != nullptr; n = n->siguiente) {
-        DHDEPT& d = n->dato;
-        if (std::strncmp(d.nombre, clave, MAX_NOMBRE) == 0) return n;
+    // The first department, in list order, known by the code as its name, by the full name, or
+    // by the code as its full name; each lookup gives the first of its kind.
+    auto& lista = datos.departamentos;
+    MCList<DHDEPT>::Nodo* primero = nullptr;
+    auto candidato = [&](MCList<DHDEPT>::Nodo* n) {
+        if (n != nullptr && (primero == nullptr || lista.IndiceDe(n) < lista.IndiceDe(primero)))
+            primero = n;
+    };
+    candidato(datos.departamentosPorNombre.Buscar(lista, clave));
+    if (!nom.empty()) candidato(datos.departamentosPorNombreCompleto.Buscar(lista, nom));
+    candidato(datos.departamentosPorNombreCompleto.Buscar(lista, cod));
+    if (primero != nullptr) {
+        DHDEPT& d = primero->dato;
+        if (std::strncmp(d.nombre, clave, MAX_NOMBRE) == 0) return primero;
         if (!nom.empty() && std::strncmp(nom.c_str(), d.nombreCompleto, MAX_NOMBRE_COMPLETO) == 0) {
             // The department known by its full name takes the code as its name.
-            if (datos.departamentos.BuscarNombre(clave) == nullptr) CopiarTexto(d.nombre, clave);
-            return n;
+            if (lista.BuscarNombre(clave) == nullptr) {
+                CopiarTexto(d.nombre, clave);
+                lista.NombresCambiados();
+            }
         }
-        if (std::strncmp(d.nombreCompleto, cod.c_str(), MAX_NOMBRE_COMPLETO) == 0) return n;
+        return primero;
     }
     auto* n = datos.departamentos.AnadirAlFinal();
     CopiarTexto(n->dato.nombre, clave);
@@ -223,6 +223,7 @@ void AnadirTarea(const char* textoCorto, const char* codigo, const char* descrip
     // them stay valid.
     if (auto* n = BuscarTareaPredefinida(codigo, datos)) {
         std::memcpy(static_cast<void*>(&n->dato), t.get(), sizeof(DHTARE));
+        datos.tareas.NombresCambiados();
         return;
     }
     if (BuscarTareaPorClave(*t, datos)) return;

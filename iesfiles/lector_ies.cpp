@@ -47,11 +47,7 @@ template <std::size_t tamano, class Tratar> int LeerSeccion(int fd, Tratar&& tra
 // The first record of `lista` whose export code is `clave` (letter case counts, accents do not).
 template <class T>
 typename MCList<T>::Nodo* BuscarClave(const MCList<T>& lista, const std::string& clave) {
-    for (auto* n = lista.Cabeza(); n != nullptr; n = n->siguiente)
-        if (plataforma::CompararNombresConMayusculas(clave, n->dato.claveDeExportacion) ==
-            plataforma::Comparacion::Igual)
-            return n;
-    return nullptr;
+    return lista.BuscarClaveDeExportacion(clave.c_str());
 }
 
 } // namespace

@@ -182,6 +182,12 @@ public:
     MCList<DHTARE> tareas;
     MCList<DHCOMP> complementarias;
     MCList<DHDEPT> departamentos;
+    // The data file's departments are found by their name and full name byte for byte.
+    IndiceExacto<DHDEPT> departamentosPorNombre{
+        [](const DHDEPT& d) -> const char* { return d.nombre; }, sizeof DHDEPT::nombre - 1};
+    IndiceExacto<DHDEPT> departamentosPorNombreCompleto{
+        [](const DHDEPT& d) -> const char* { return d.nombreCompleto; },
+        sizeof DHDEPT::nombreCompleto - 1};
     BloqueOtros otros{};
     MCList<DHOPTATIVAS> optativas;
     std::string extensiones;

@@ -5,7 +5,11 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <string>
+#include <string_view>
 #include <type_traits>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/text.h"
 
@@ -31,6 +35,10 @@ public:
         Nodo* siguiente;
         Nodo* anterior;
         T dato;
+        // Kept by the list: the list the node is linked in, and its 0-based position there
+        // while the list's positions are current.
+        const MCList* lista;
+        int posicion;
     };
 
     MCList() = default;
@@ -74,25 +82,59 @@ public:
         }
         cabeza_ = cola_ = nullptr;
         cuenta_ = 0;
+        ++estructura_;
+        nombres_ = IndiceNombres{};
+        claves_ = IndiceNombres{};
+        std::vector<Nodo*>().swap(orden_);
     }
 
-    // The node at 0-based index `i`, walking from the head; null when out of range.
+    // To be called after a record's name or export code was changed in place: every lookup
+    // over the list then indexes it again.
+    void NombresCambiados() { ++estructura_; }
+    // A number that changes whenever a node is linked or unlinked anywhere in the list (tail
+    // appends included), for indexes kept beside the list.
+    std::uint64_t Version() const { return version_; }
+    // A number that changes with every change but an append at the tail (and with
+    // NombresCambiados): an index of first matches kept beside the list is then built again.
+    std::uint64_t Estructura() const { return estructura_; }
+
+    // The node at 0-based index `i`; null when out of range.
     Nodo* NodoEnIndice(std::intptr_t i) const {
         if (i < 0 || i >= cuenta_) return nullptr;
-        Nodo* n = cabeza_;
-        while (i-- > 0)
-            n = n->siguiente;
-        return n;
+        if (ordenEstructura_ != estructura_) {
+            orden_.clear();
+            ordenEstructura_ = estructura_;
+        }
+        if (orden_.size() != static_cast<std::size_t>(cuenta_)) {
+            orden_.reserve(static_cast<std::size_t>(cuenta_));
+            for (Nodo* n = orden_.empty() ? cabeza_ : orden_.back()->siguiente; n != nullptr;
+                 n = n->siguiente)
+                orden_.push_back(n);
+        }
+        return orden_[static_cast<std::size_t>(i)];
+    }
+
+    // The number of nodes before `n` (a node of this list) in the list.
+    int IndiceDe(const Nodo* n) const {
+        if (posicionesEstructura_ != estructura_) {
+            int i = 0;
+            for (Nodo* p = cabeza_; p != nullptr; p = p->siguiente)
+                p->posicion = i++;
+            posicionesEstructura_ = estructura_;
+        }
+        return n->posicion;
     }
 
     // The first node, from the head, whose record name equals `clave` under the name comparison
     // (case and accents ignored); null when none.
     Nodo* BuscarNombre(const char* clave) const {
-        for (Nodo* n = cabeza_; n != nullptr; n = n->siguiente)
-            if (plataforma::CompararNombres(clave, n->dato.nombre) ==
-                plataforma::Comparacion::Igual)
-                return n;
-        return nullptr;
+        return Buscar(nombres_, clave, false, [](const T& r) -> const char* { return r.nombre; });
+    }
+    // The first node, from the head, whose export code equals `clave` under the comparison that
+    // keeps letter case (accents ignored); null when none.
+    Nodo* BuscarClaveDeExportacion(const char* clave) const {
+        return Buscar(claves_, clave, true,
+                      [](const T& r) -> const char* { return r.claveDeExportacion; });
     }
 
     // Inserts a copy keeping name order: walking back from the tail, the new record goes after
@@ -141,6 +183,46 @@ public:
     iterator end() const { return iterator(nullptr); }
 
 private:
+    // A lookup by collation key: the first node in list order of each key among the nodes from
+    // the head up to `ultimo`. It is extended over appended nodes when a lookup runs and built
+    // again after any other change of the list. The tail is never in it: builders append a
+    // record and fill its name afterwards, so the tail is compared at each lookup instead.
+    struct IndiceNombres {
+        std::unordered_map<std::string, Nodo*> primero;
+        const Nodo* ultimo = nullptr;
+        std::uint64_t estructura = 0;
+        bool iniciado = false;
+    };
+
+    template <class Campo>
+    Nodo* Buscar(IndiceNombres& indice, const char* clave, bool conMayusculas, Campo campo) const {
+        auto claveDe = [conMayusculas](std::string_view texto, std::string& k) {
+            return conMayusculas ? plataforma::ClaveDeNombreConMayusculas(texto, k)
+                                 : plataforma::ClaveDeNombre(texto, k);
+        };
+        std::string k;
+        // Without a collator no two names are equal.
+        if (cabeza_ == nullptr || !claveDe(clave, k)) return nullptr;
+        if (!indice.iniciado || indice.estructura != estructura_) {
+            indice.primero.clear();
+            indice.ultimo = nullptr;
+            indice.estructura = estructura_;
+            indice.iniciado = true;
+        }
+        std::string kn;
+        for (Nodo* n = indice.ultimo != nullptr ? indice.ultimo->siguiente : cabeza_;
+             n != nullptr && n != cola_; n = n->siguiente) {
+            if (claveDe(campo(n->dato), kn)) indice.primero.try_emplace(kn, n);
+            indice.ultimo = n;
+        }
+        const auto e = indice.primero.find(k);
+        if (e != indice.primero.end()) return e->second;
+        const auto c = conMayusculas
+                           ? plataforma::CompararNombresConMayusculas(clave, campo(cola_->dato))
+                           : plataforma::CompararNombres(clave, campo(cola_->dato));
+        return c == plataforma::Comparacion::Igual ? cola_ : nullptr;
+    }
+
     static Nodo* NuevoNodo() { return new Nodo{}; }
     static Nodo* NuevoNodo(const T& r) {
         Nodo* n = new Nodo{};
@@ -149,6 +231,8 @@ private:
     }
     // Links `n` before `pos` (at the tail when `pos` is null).
     Nodo* Enlazar(Nodo* n, Nodo* pos) {
+        n->lista = this;
+        ++version_;
         if (pos == nullptr) {
             n->anterior = cola_;
             n->siguiente = nullptr;
@@ -157,7 +241,10 @@ private:
             else
                 cabeza_ = n;
             cola_ = n;
+            // An append keeps the positions of the others.
+            n->posicion = cuenta_;
         } else {
+            ++estructura_;
             n->siguiente = pos;
             n->anterior = pos->anterior;
             if (pos->anterior != nullptr)
@@ -170,6 +257,8 @@ private:
         return n;
     }
     void Desenlazar(Nodo* n) {
+        ++version_;
+        ++estructura_;
         if (n->anterior != nullptr)
             n->anterior->siguiente = n->siguiente;
         else
@@ -179,21 +268,79 @@ private:
         else
             cola_ = n->anterior;
         n->siguiente = n->anterior = nullptr;
+        n->lista = nullptr;
         --cuenta_;
     }
 
     Nodo* cabeza_ = nullptr;
     Nodo* cola_ = nullptr;
     int cuenta_ = 0;
+    // Changes with every link or unlink.
+    std::uint64_t version_ = 0;
+    // Changes with every change but an append at the tail: what indexes by position or by
+    // first match must then be built again.
+    std::uint64_t estructura_ = 0;
+    // The positions in the nodes are current while this equals `estructura_`.
+    mutable std::uint64_t posicionesEstructura_ = 0;
+    mutable std::vector<Nodo*> orden_; // NodoEnIndice's nodes by position, a prefix of the list
+    mutable std::uint64_t ordenEstructura_ = 0;
+    mutable IndiceNombres nombres_;
+    mutable IndiceNombres claves_;
 
     static_assert(std::is_trivially_copyable_v<T>, "records are plain fixed-size structures");
 };
 
 // Number of nodes before `n` in its list (0 for the head); 0 for a null node.
 template <class Nodo> int CalcularIndiceNodo(const Nodo* n) {
-    int i = 0;
     if (n == nullptr) return 0;
-    for (const Nodo* p = n->anterior; p != nullptr; p = p->anterior)
-        ++i;
-    return i;
+    if (n->lista == nullptr) return 0;
+    return n->lista->IndiceDe(n);
 }
+
+// A lookup kept beside a list: the first node, in list order, whose text field holds exactly
+// the given bytes, compared as strncmp does over at most `largo` bytes. Like the list's own
+// lookups it is extended over appended nodes and built again after any other change, and the
+// tail is compared at each lookup.
+template <class T> class IndiceExacto {
+public:
+    using Nodo = typename MCList<T>::Nodo;
+    using Campo = const char* (*)(const T&);
+    IndiceExacto(Campo campo, std::size_t largo) : campo_(campo), largo_(largo) {}
+
+    Nodo* Buscar(const MCList<T>& lista, std::string_view texto) {
+        texto = Cortado(texto.data(), texto.size());
+        if (lista_ != &lista || estructura_ != lista.Estructura()) {
+            primero_.clear();
+            ultimo_ = nullptr;
+            lista_ = &lista;
+            estructura_ = lista.Estructura();
+        }
+        for (Nodo* n = ultimo_ != nullptr ? ultimo_->siguiente : lista.Cabeza();
+             n != nullptr && n != lista.Cola(); n = n->siguiente) {
+            const char* c = campo_(n->dato);
+            primero_.try_emplace(std::string(Cortado(c, largo_)), n);
+            ultimo_ = n;
+        }
+        const auto e = primero_.find(std::string(texto));
+        if (e != primero_.end()) return e->second;
+        Nodo* cola = lista.Cola();
+        if (cola != nullptr && Cortado(campo_(cola->dato), largo_) == texto) return cola;
+        return nullptr;
+    }
+
+private:
+    // The bytes strncmp looks at: up to the terminator, at most `largo_`.
+    std::string_view Cortado(const char* texto, std::size_t maximo) const {
+        std::size_t n = 0;
+        while (n < maximo && n < largo_ && texto[n] != '\0')
+            ++n;
+        return std::string_view(texto, n);
+    }
+
+    Campo campo_;
+    std::size_t largo_;
+    std::unordered_map<std::string, Nodo*> primero_;
+    const Nodo* ultimo_ = nullptr;
+    const MCList<T>* lista_ = nullptr;
+    std::uint64_t estructura_ = 0;
+};

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <vector>
 
 namespace plataforma {
 
@@ -81,35 +82,68 @@ std::unique_ptr<icu::Collator> CrearColador(bool conMayusculas) {
     return c;
 }
 
+// The UTF-16 form of a Windows-1252 name, as the collator sees it. Names are short: they are
+// decoded into a buffer on the stack, not on the heap.
+class NombreUtf16 {
+public:
+    explicit NombreUtf16(std::string_view ansi) : longitud_(ansi.size()) {
+        const Tablas& t = LasTablas();
+        if (ansi.size() <= corto) {
+            for (std::size_t i = 0; i < ansi.size(); ++i)
+                buffer_[i] = t.ansi[static_cast<unsigned char>(ansi[i])];
+            datos_ = buffer_;
+        } else {
+            largo_ = AnsiAUtf16(ansi);
+            datos_ = largo_.data();
+        }
+    }
+    const char16_t* datos() const { return datos_; }
+    int32_t longitud() const { return static_cast<int32_t>(longitud_); }
+
+private:
+    static constexpr std::size_t corto = 256;
+    char16_t buffer_[corto];
+    std::u16string largo_;
+    const char16_t* datos_;
+    std::size_t longitud_;
+};
+
+constexpr std::size_t LongitudMaxima = std::numeric_limits<int32_t>::max();
+
 Comparacion Comparar(const icu::Collator* colador, std::string_view a, std::string_view b) {
-    constexpr std::size_t maximo = std::numeric_limits<int32_t>::max();
-    if (!colador || a.size() > maximo || b.size() > maximo) return Comparacion::Menor;
-    // Names are short: decode them into buffers on the stack, not on the heap.
-    const Tablas& t = LasTablas();
-    constexpr std::size_t corto = 256;
-    char16_t ba[corto], bb[corto];
-    std::u16string la, lb;
-    const char16_t* pa = ba;
-    const char16_t* pb = bb;
-    if (a.size() <= corto) {
-        for (std::size_t i = 0; i < a.size(); ++i)
-            ba[i] = t.ansi[static_cast<unsigned char>(a[i])];
-    } else {
-        la = AnsiAUtf16(a);
-        pa = la.data();
-    }
-    if (b.size() <= corto) {
-        for (std::size_t i = 0; i < b.size(); ++i)
-            bb[i] = t.ansi[static_cast<unsigned char>(b[i])];
-    } else {
-        lb = AnsiAUtf16(b);
-        pb = lb.data();
-    }
+    if (!colador || a.size() > LongitudMaxima || b.size() > LongitudMaxima)
+        return Comparacion::Menor;
+    const NombreUtf16 ua(a), ub(b);
     UErrorCode estado = U_ZERO_ERROR;
-    const UCollationResult r = colador->compare(pa, static_cast<int32_t>(a.size()), pb,
-                                                static_cast<int32_t>(b.size()), estado);
+    const UCollationResult r =
+        colador->compare(ua.datos(), ua.longitud(), ub.datos(), ub.longitud(), estado);
     if (U_FAILURE(estado) || r == UCOL_LESS) return Comparacion::Menor;
     return r == UCOL_EQUAL ? Comparacion::Igual : Comparacion::Mayor;
+}
+
+bool ClaveDe(const icu::Collator* colador, std::string_view texto, std::string& clave) {
+    clave.clear();
+    if (!colador || texto.size() > LongitudMaxima) return false;
+    const NombreUtf16 u(texto);
+    // Keys of short names fit in a small buffer; a longer one is asked for again at its size.
+    std::uint8_t buffer[512];
+    int32_t n = colador->getSortKey(u.datos(), u.longitud(), buffer, sizeof buffer);
+    if (n <= 0) return false;
+    if (static_cast<std::size_t>(n) <= sizeof buffer) {
+        clave.assign(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(n));
+        return true;
+    }
+    std::vector<std::uint8_t> grande(static_cast<std::size_t>(n));
+    n = colador->getSortKey(u.datos(), u.longitud(), grande.data(), n);
+    if (n <= 0 || static_cast<std::size_t>(n) > grande.size()) return false;
+    clave.assign(reinterpret_cast<const char*>(grande.data()), static_cast<std::size_t>(n));
+    return true;
+}
+
+const icu::Collator* Colador(bool conMayusculas) {
+    static const std::unique_ptr<icu::Collator> sinMayusculas = CrearColador(false);
+    static const std::unique_ptr<icu::Collator> mayusculas = CrearColador(true);
+    return conMayusculas ? mayusculas.get() : sinMayusculas.get();
 }
 
 } // namespace
@@ -186,13 +220,19 @@ std::string Utf8AAnsi(std::string_view utf8) {
 // ---- Name comparison ------------------------------------------------------------------------
 
 Comparacion CompararNombres(std::string_view a, std::string_view b) {
-    static const std::unique_ptr<icu::Collator> colador = CrearColador(false);
-    return Comparar(colador.get(), a, b);
+    return Comparar(Colador(false), a, b);
 }
 
 Comparacion CompararNombresConMayusculas(std::string_view a, std::string_view b) {
-    static const std::unique_ptr<icu::Collator> colador = CrearColador(true);
-    return Comparar(colador.get(), a, b);
+    return Comparar(Colador(true), a, b);
+}
+
+bool ClaveDeNombre(std::string_view texto, std::string& clave) {
+    return ClaveDe(Colador(false), texto, clave);
+}
+
+bool ClaveDeNombreConMayusculas(std::string_view texto, std::string& clave) {
+    return ClaveDe(Colador(true), texto, clave);
 }
 
 // ---- Character classes on bytes -------------------------------------------------------------

@@ -47,6 +47,13 @@ Comparacion CompararNombres(std::string_view a, std::string_view b);
 // As CompararNombres, but case is significant (accents are still ignored).
 Comparacion CompararNombresConMayusculas(std::string_view a, std::string_view b);
 
+// The collator's sort key of a name, for indexes: two names compare Igual exactly when their
+// keys are equal, and the keys' byte order (std::string's) is the order of the comparison.
+// False, with `clave` empty, when there is no collator: then no name is equal to any other.
+bool ClaveDeNombre(std::string_view texto, std::string& clave);
+// The same for CompararNombresConMayusculas.
+bool ClaveDeNombreConMayusculas(std::string_view texto, std::string& clave);
+
 // ---- Character classes on bytes -------------------------------------------------------------
 // Tables of our own: ASCII classes (bytes 0x80 and above belong to none), independent of the
 // C library's locale.

@@ -98,4 +98,106 @@ TEST(MCList, IndicesAndStableNodes) {
     EXPECT_EQ(l.Cabeza(), nullptr);
 }
 
+// The lookups and positions are kept in indexes: after every kind of change they must give what
+// a walk from the head gives.
+TEST(MCList, LookupsFollowEveryChangeOfTheList) {
+    MCList<Reg> l;
+    auto* a = l.AnadirAlFinal(R("Alfa", 1));
+    EXPECT_EQ(l.BuscarNombre("alfa"), a);
+    // A record appended and named afterwards, as the builders do.
+    auto* b = l.AnadirAlFinal();
+    EXPECT_EQ(l.BuscarNombre("beta"), nullptr);
+    CopiarTexto(b->dato.nombre, "Beta");
+    EXPECT_EQ(l.BuscarNombre("BETA"), b);
+    auto* c = l.AnadirAlFinal(R("ALFA", 3));
+    EXPECT_EQ(l.BuscarNombre("\xC1lfa"), a);
+    // The first of a name moves behind the second one.
+    l.Mover(a, nullptr);
+    EXPECT_EQ(l.BuscarNombre("alfa"), c);
+    // An insert in the middle comes first.
+    auto* d = l.InsertarAntes(b, R("alfa", 4));
+    EXPECT_EQ(l.BuscarNombre("alfa"), d);
+    l.Quitar(d);
+    EXPECT_EQ(l.BuscarNombre("alfa"), c);
+    // A rename in place, announced.
+    CopiarTexto(c->dato.nombre, "Gamma");
+    l.NombresCambiados();
+    EXPECT_EQ(l.BuscarNombre("alfa"), a);
+    EXPECT_EQ(l.BuscarNombre("gamma"), c);
+    EXPECT_EQ(l.BuscarNombre(""), nullptr);
+    l.Vaciar();
+    EXPECT_EQ(l.BuscarNombre("alfa"), nullptr);
+    auto* e = l.AnadirAlFinal(R("alfa"));
+    EXPECT_EQ(l.BuscarNombre("ALFA"), e);
+}
+
+TEST(MCList, PositionsAndIndicesFollowEveryChangeOfTheList) {
+    MCList<Reg> l;
+    std::vector<MCList<Reg>::Nodo*> v;
+    for (int i = 0; i < 6; ++i)
+        v.push_back(l.AnadirAlFinal(R("n", i)));
+    auto comprobar = [&] {
+        int i = 0;
+        for (auto it = l.begin(); it != l.end(); ++it, ++i) {
+            EXPECT_EQ(CalcularIndiceNodo(it.nodo()), i);
+            EXPECT_EQ(l.NodoEnIndice(i), it.nodo());
+        }
+        EXPECT_EQ(l.NodoEnIndice(i), nullptr);
+    };
+    comprobar();
+    l.AnadirAlFinal(R("n", 6));
+    comprobar();
+    l.Mover(v[5], v[0]);
+    comprobar();
+    l.Quitar(v[2]);
+    comprobar();
+    l.InsertarDespues(v[3], R("n", 7));
+    l.AnadirAlPrincipio(R("n", 8));
+    comprobar();
+    l.AnadirAlFinal(R("n", 9));
+    EXPECT_EQ(CalcularIndiceNodo(l.Cola()), l.Cuenta() - 1);
+    comprobar();
+}
+
+// Export codes: case counts, accents do not.
+struct ConClave {
+    char nombre[31];
+    char claveDeExportacion[11];
+};
+
+TEST(MCList, LookupOfExportCodesKeepsLetterCase) {
+    MCList<ConClave> l;
+    ConClave r{};
+    CopiarTexto(r.claveDeExportacion, "ab");
+    auto* ab = l.AnadirAlFinal(r);
+    CopiarTexto(r.claveDeExportacion, "AB");
+    auto* mayusculas = l.AnadirAlFinal(r);
+    CopiarTexto(r.claveDeExportacion, "x");
+    l.AnadirAlFinal(r);
+    EXPECT_EQ(l.BuscarClaveDeExportacion("\xE1"
+                                         "b"),
+              ab);
+    EXPECT_EQ(l.BuscarClaveDeExportacion("AB"), mayusculas);
+    EXPECT_EQ(l.BuscarClaveDeExportacion("Ab"), nullptr);
+    CopiarTexto(ab->dato.claveDeExportacion, "Ab");
+    l.NombresCambiados();
+    EXPECT_EQ(l.BuscarClaveDeExportacion("Ab"), ab);
+    EXPECT_EQ(l.BuscarClaveDeExportacion("ab"), nullptr);
+}
+
+TEST(IndiceExacto, FirstNodeOfTheSameBytesUpToTheFieldWidth) {
+    MCList<Reg> l;
+    IndiceExacto<Reg> indice([](const Reg& r) -> const char* { return r.nombre; }, 4);
+    auto* a = l.AnadirAlFinal(R("abcdX", 1));
+    auto* b = l.AnadirAlFinal(R("ABCD", 2));
+    EXPECT_EQ(indice.Buscar(l, "abcdY"), a); // only the first 4 bytes count
+    EXPECT_EQ(indice.Buscar(l, "ABCD"), b);
+    EXPECT_EQ(indice.Buscar(l, "Abcd"), nullptr);
+    auto* c = l.InsertarAntes(a, R("ABCD", 3));
+    EXPECT_EQ(indice.Buscar(l, "ABCD"), c);
+    CopiarTexto(c->dato.nombre, "zz");
+    l.NombresCambiados();
+    EXPECT_EQ(indice.Buscar(l, "ABCD"), b);
+}
+
 } // namespace
