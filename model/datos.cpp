@@ -153,8 +153,7 @@ void CDatos::AnadirMatCur(MCList<DHMATE>::Nodo* materia, MCList<DHCURSO>::Nodo* 
     DHMATCUR par{};
     par.materia = Referencia<DHMATE>(materia);
     par.curso = Referencia<DHCURSO>(curso);
-    for (const DHMATCUR& e : matCur)
-        if (e.materia == par.materia && e.curso == par.curso) return;
+    if (ExisteMatCur(par.materia, par.curso)) return;
     numSesiones = std::max(1.0f, numSesiones);
     if (numSesiones > 25.0f) numSesiones = 1.0f;
     par.numSesiones = numSesiones;
@@ -164,22 +163,77 @@ void CDatos::AnadirMatCur(MCList<DHMATE>::Nodo* materia, MCList<DHCURSO>::Nodo* 
         InsertarMatCurOrdenada(par);
 }
 
+bool CDatos::ExisteMatCur(Ref materia, Ref curso) const {
+    if (estructuraParesMatCur_ != matCur.Estructura()) {
+        paresMatCur_.clear();
+        ultimoParMatCur_ = nullptr;
+        estructuraParesMatCur_ = matCur.Estructura();
+    }
+    for (auto* n = ultimoParMatCur_ != nullptr ? ultimoParMatCur_->siguiente : matCur.Cabeza();
+         n != nullptr; n = n->siguiente) {
+        paresMatCur_.emplace(n->dato.materia, n->dato.curso);
+        ultimoParMatCur_ = n;
+    }
+    return paresMatCur_.count({materia, curso}) != 0;
+}
+
+namespace {
+const char* NombreMateria(Ref r) {
+    auto* n = CDatos::NodoDe<DHMATE>(r);
+    return n != nullptr ? n->dato.nombre : "";
+}
+const char* NombreCurso(Ref r) {
+    auto* n = CDatos::NodoDe<DHCURSO>(r);
+    return n != nullptr ? n->dato.nombre : "";
+}
+} // namespace
+
+bool CDatos::ClaveDeMatCur(const DHMATCUR& par, ClaveMatCur& clave) const {
+    return plataforma::ClaveDeNombre(NombreMateria(par.materia), clave.first) &&
+           plataforma::ClaveDeNombre(NombreCurso(par.curso), clave.second);
+}
+
+// The order of the pairs from the list, when the list is in order; false when it is not (or a
+// key cannot be made), and the inserts then walk the list.
+bool CDatos::RehacerOrdenMatCur() {
+    ordenMatCur_.clear();
+    ClaveMatCur clave;
+    for (auto* n = matCur.Cabeza(); n != nullptr; n = n->siguiente) {
+        if (!ClaveDeMatCur(n->dato, clave) ||
+            (!ordenMatCur_.empty() && clave < std::prev(ordenMatCur_.end())->first)) {
+            ordenMatCur_.clear();
+            return false;
+        }
+        ordenMatCur_.emplace_hint(ordenMatCur_.end(), clave, n);
+    }
+    return true;
+}
+
 MCList<DHMATCUR>::Nodo* CDatos::InsertarMatCurOrdenada(const DHMATCUR& par) {
-    auto nombreMateria = [](Ref r) {
-        auto* n = NodoDe<DHMATE>(r);
-        return n != nullptr ? n->dato.nombre : "";
-    };
-    auto nombreCurso = [](Ref r) {
-        auto* n = NodoDe<DHCURSO>(r);
-        return n != nullptr ? n->dato.nombre : "";
-    };
-    const char* materia = nombreMateria(par.materia);
-    const char* curso = nombreCurso(par.curso);
+    // The new pair goes before the first pair not below it: its subject name comes later, or
+    // the same subject name with a course name not below its own.
+    ClaveMatCur clave;
+    bool enOrden = ClaveDeMatCur(par, clave);
+    if (enOrden && (!ordenMatCurValido_ || versionOrdenMatCur_ != matCur.Version()))
+        enOrden = RehacerOrdenMatCur();
+    ordenMatCurValido_ = enOrden;
+    MCList<DHMATCUR>::Nodo* nuevo = nullptr;
+    if (enOrden) {
+        const auto pos = ordenMatCur_.lower_bound(clave);
+        nuevo = pos != ordenMatCur_.end() ? matCur.InsertarAntes(pos->second, par)
+                                          : matCur.AnadirAlFinal(par);
+        // Just before `pos`: equal keys keep the list's order.
+        ordenMatCur_.emplace_hint(pos, clave, nuevo);
+        versionOrdenMatCur_ = matCur.Version();
+        return nuevo;
+    }
+    const char* materia = NombreMateria(par.materia);
+    const char* curso = NombreCurso(par.curso);
     for (auto* e = matCur.Cabeza(); e != nullptr; e = e->siguiente) {
-        const Comparacion c = CompararNombres(materia, nombreMateria(e->dato.materia));
+        const Comparacion c = CompararNombres(materia, NombreMateria(e->dato.materia));
         if (c == Comparacion::Menor) return matCur.InsertarAntes(e, par);
         if (c == Comparacion::Igual &&
-            CompararNombres(curso, nombreCurso(e->dato.curso)) != Comparacion::Mayor)
+            CompararNombres(curso, NombreCurso(e->dato.curso)) != Comparacion::Mayor)
             return matCur.InsertarAntes(e, par);
     }
     return matCur.AnadirAlFinal(par);

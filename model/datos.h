@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "model/colocacion.h"
@@ -65,6 +67,8 @@ public:
     void AnadirMatCur(MCList<DHMATE>::Nodo* materia, MCList<DHCURSO>::Nodo* curso,
                       float numSesiones);
     MCList<DHMATCUR>::Nodo* InsertarMatCurOrdenada(const DHMATCUR& par);
+    // Whether matCur holds a pair of these two references, as stored.
+    bool ExisteMatCur(Ref materia, Ref curso) const;
 
     // ---- References by mode
     // The reference to `nodo` as this model stores it: the node in mode 0, its index in mode 1
@@ -195,6 +199,26 @@ public:
     TablaColocacion colocacion{*this};
     MCList<DHCLAVIMPOR> clavesImportadas;
     int modo = 0;
+
+private:
+    // Beside matCur: the (subject, course) references of its pairs, extended over appended
+    // pairs and built again after any other change of the list.
+    struct HashPar {
+        std::size_t operator()(const std::pair<Ref, Ref>& p) const {
+            return std::hash<Ref>()(p.first) * 31 + std::hash<Ref>()(p.second);
+        }
+    };
+    mutable std::unordered_set<std::pair<Ref, Ref>, HashPar> paresMatCur_;
+    mutable const MCList<DHMATCUR>::Nodo* ultimoParMatCur_ = nullptr;
+    mutable std::uint64_t estructuraParesMatCur_ = 0;
+    // The sorted pairs of a model of mode 0 by the sort keys of their subject and course names,
+    // equal keys in list order, while the list changes only through InsertarMatCurOrdenada.
+    using ClaveMatCur = std::pair<std::string, std::string>;
+    std::multimap<ClaveMatCur, MCList<DHMATCUR>::Nodo*> ordenMatCur_;
+    std::uint64_t versionOrdenMatCur_ = 0;
+    bool ordenMatCurValido_ = true;
+    bool ClaveDeMatCur(const DHMATCUR& par, ClaveMatCur& clave) const;
+    bool RehacerOrdenMatCur();
 };
 
 // The record named `nombre` in `lista`; null for an empty or unknown name.

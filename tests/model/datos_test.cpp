@@ -183,6 +183,85 @@ TEST(CDatos, MatCurOrderedBySubjectThenCourseInMode0) {
     EXPECT_EQ(nuevo->dato.numSesiones, 2.0f);
 }
 
+// The pairs' order is kept by an index: many pairs, names equal under the comparison but not
+// byte for byte, and a list changed behind its back must still give the order of a walk from
+// the head.
+TEST(CDatos, MatCurOrderMatchesAWalkFromTheHead) {
+    auto d = NuevoModelo(0);
+    const char* materias[] = {"Len", "LEN", "l\xE9n", "Cas", "ING", "ing", "\xD1U", "NU"};
+    const char* cursos[] = {"1A", "1a", "2B", "1\xC1"};
+    std::vector<MCList<DHMATE>::Nodo*> m;
+    std::vector<MCList<DHCURSO>::Nodo*> c;
+    for (const char* n : materias)
+        m.push_back(Materia(*d, n));
+    for (const char* n : cursos)
+        c.push_back(Curso(*d, n));
+    auto nombre = [](const DHMATCUR& p) {
+        return std::string(CDatos::NodoDe<DHMATE>(p.materia)->dato.nombre) + "/" +
+               CDatos::NodoDe<DHCURSO>(p.curso)->dato.nombre + "/" +
+               std::to_string(static_cast<int>(p.numSesiones));
+    };
+    // The reference: the walk, on a plain vector.
+    std::vector<DHMATCUR> esperado;
+    auto insertar = [&](const DHMATCUR& par) {
+        auto menor = [](const char* a, const char* b) { return plataforma::CompararNombres(a, b); };
+        auto it = esperado.begin();
+        for (; it != esperado.end(); ++it) {
+            const auto cm = menor(CDatos::NodoDe<DHMATE>(par.materia)->dato.nombre,
+                                  CDatos::NodoDe<DHMATE>(it->materia)->dato.nombre);
+            if (cm == plataforma::Comparacion::Menor) break;
+            if (cm == plataforma::Comparacion::Igual &&
+                menor(CDatos::NodoDe<DHCURSO>(par.curso)->dato.nombre,
+                      CDatos::NodoDe<DHCURSO>(it->curso)->dato.nombre) !=
+                    plataforma::Comparacion::Mayor)
+                break;
+        }
+        esperado.insert(it, par);
+    };
+    auto comprobar = [&] {
+        std::vector<std::string> a, b;
+        for (const DHMATCUR& p : d->matCur)
+            a.push_back(nombre(p));
+        for (const DHMATCUR& p : esperado)
+            b.push_back(nombre(p));
+        EXPECT_EQ(a, b);
+    };
+    int k = 0;
+    for (std::size_t i = 0; i < 40; ++i) {
+        DHMATCUR par{};
+        par.materia = CDatos::RefDeNodo<DHMATE>(m[(i * 5) % m.size()]);
+        par.curso = CDatos::RefDeNodo<DHCURSO>(c[(i * 3) % c.size()]);
+        par.numSesiones = static_cast<float>(++k);
+        insertar(par);
+        d->InsertarMatCurOrdenada(par);
+    }
+    comprobar();
+    // A pair appended out of order: later inserts walk the list as it stands.
+    DHMATCUR fuera{};
+    fuera.materia = CDatos::RefDeNodo<DHMATE>(m[3]);
+    fuera.curso = CDatos::RefDeNodo<DHCURSO>(c[0]);
+    fuera.numSesiones = 99;
+    d->matCur.AnadirAlFinal(fuera);
+    esperado.push_back(fuera);
+    for (std::size_t i = 0; i < 8; ++i) {
+        DHMATCUR par{};
+        par.materia = CDatos::RefDeNodo<DHMATE>(m[i]);
+        par.curso = CDatos::RefDeNodo<DHCURSO>(c[i % c.size()]);
+        par.numSesiones = static_cast<float>(++k);
+        insertar(par);
+        d->InsertarMatCurOrdenada(par);
+    }
+    comprobar();
+    // A pair removed from the list may be added again.
+    auto* primero = d->matCur.Cabeza();
+    const DHMATCUR quitado = primero->dato;
+    d->matCur.Quitar(primero);
+    EXPECT_FALSE(d->ExisteMatCur(quitado.materia, quitado.curso));
+    d->AnadirMatCur(CDatos::NodoDe<DHMATE>(quitado.materia), CDatos::NodoDe<DHCURSO>(quitado.curso),
+                    1);
+    EXPECT_TRUE(d->ExisteMatCur(quitado.materia, quitado.curso));
+}
+
 TEST(CDatos, VaciarKeepsTimeSlotsAndTheRecessTableIsCleared) {
     auto d = NuevoModelo(1);
     DHCLAVIMPOR c{};
