@@ -6,12 +6,9 @@
 
 void CExportadorXML::EscribirAulas() {
     const CDatos& d = *m_pDatos;
-    MCList<DHAULA> ordenadas;
-    for (const auto* n = d.aulas.Cabeza(); n != nullptr; n = n->siguiente)
-        if (n != d.aulas.Cabeza()) ordenadas.InsertarOrdenado(n->dato);
     Escribir("\t<aulas>\n");
-    for (const DHAULA& a : ordenadas)
-        EscribirAula(a);
+    for (const DHAULA* a : OrdenadosPorNombre(d.aulas, true))
+        EscribirAula(*a);
     Escribir("\t</aulas>\n");
 }
 
@@ -73,12 +70,9 @@ void CExportadorXML::EscribirOtroConjunto(const DHTIPO& conjunto) {
 
 void CExportadorXML::EscribirTareas() {
     const CDatos& d = *m_pDatos;
-    MCList<DHTARE> ordenadas;
-    for (const DHTARE& t : d.tareas)
-        ordenadas.InsertarOrdenado(t);
     Escribir("\t<tareas>\n");
-    for (const DHTARE& t : ordenadas)
-        EscribirTarea(t);
+    for (const DHTARE* t : OrdenadosPorNombre(d.tareas, false))
+        EscribirTarea(*t);
     auto nombreTarea = [&](Ref r) {
         return EscaparXML(NombreEnlace(d.tareas, r, false).value_or(std::string_view()));
     };

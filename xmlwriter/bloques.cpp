@@ -101,12 +101,9 @@ void CExportadorXML::EscribirBloqueConsecutivas(const NodoSesion* x, int id) {
 
 void CExportadorXML::EscribirOptativas() {
     if (m_pDatos->optativas.Vacia()) return;
-    MCList<DHOPTATIVAS> ordenadas;
-    for (const DHOPTATIVAS& o : m_pDatos->optativas)
-        ordenadas.InsertarOrdenado(o);
     Escribir("\t<optativas>\n");
-    for (const DHOPTATIVAS& o : ordenadas)
-        EscribirOptativa(o);
+    for (const DHOPTATIVAS* o : OrdenadosPorNombre(m_pDatos->optativas, false))
+        EscribirOptativa(*o);
     Escribir("\t</optativas>\n");
 }
 

@@ -5,6 +5,7 @@
 // prologue that declares ISO-8859-1; every line ends with a single LF.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -12,8 +13,10 @@
 #include <string_view>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "model/datos.h"
+#include "platform/text.h"
 #include "xmlwriter/mapa_claves.h"
 
 // A record's text field as a view: up to its NUL, never past the field.
@@ -171,6 +174,35 @@ private:
         if (n == nullptr || (primeroEsNinguno && n == lista.Cabeza())) return std::nullopt;
         return TextoCampo(n->dato.nombre);
     }
+    // The records of `lista`, without its first one when `sinPrimero`, in name order with equal
+    // names in list order; without a collator, in reverse list order (every name then compares
+    // below every other).
+    template <class T>
+    static std::vector<const T*> OrdenadosPorNombre(const MCList<T>& lista, bool sinPrimero) {
+        struct Entrada {
+            std::string clave;
+            const T* registro;
+        };
+        std::vector<Entrada> v;
+        v.reserve(static_cast<std::size_t>(lista.Cuenta()));
+        bool conClaves = true;
+        for (const auto* n = lista.Cabeza(); n != nullptr; n = n->siguiente) {
+            if (sinPrimero && n == lista.Cabeza()) continue;
+            Entrada e{{}, &n->dato};
+            conClaves = plataforma::ClaveDeNombre(n->dato.nombre, e.clave) && conClaves;
+            v.push_back(std::move(e));
+        }
+        if (conClaves)
+            std::stable_sort(v.begin(), v.end(),
+                             [](const Entrada& a, const Entrada& b) { return a.clave < b.clave; });
+        else
+            std::reverse(v.begin(), v.end());
+        std::vector<const T*> r;
+        r.reserve(v.size());
+        for (const Entrada& e : v)
+            r.push_back(e.registro);
+        return r;
+    }
     // enPeriodos with one refPeriodo line per period the record belongs to.
     void EscribirEnPeriodos(const std::uint8_t periodos[NUM_PERIODOS]);
     // The 0-based place of a record in the session list (its id in the document); -1 for a
@@ -225,4 +257,6 @@ private:
     char m_szAtributoTarea[200] = {};
     int m_nDias = 5;
     std::unordered_map<const MCList<DHSESI>::Nodo*, int> m_posicionSesion;
+    // The subject-course pairs by course node, in list order, gathered for the courses.
+    std::unordered_map<const MCList<DHCURSO>::Nodo*, std::vector<const DHMATCUR*>> m_paresCurso;
 };

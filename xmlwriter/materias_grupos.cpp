@@ -3,12 +3,9 @@
 #include "xmlwriter/exportador.h"
 
 void CExportadorXML::EscribirMaterias() {
-    MCList<DHMATE> ordenadas;
-    for (const DHMATE& m : m_pDatos->materias)
-        ordenadas.InsertarOrdenado(m);
     Escribir("\t<materias>\n");
-    for (const DHMATE& m : ordenadas)
-        EscribirMateria(m);
+    for (const DHMATE* m : OrdenadosPorNombre(m_pDatos->materias, false))
+        EscribirMateria(*m);
     Escribir("\t</materias>\n");
 }
 
@@ -36,10 +33,16 @@ void CExportadorXML::EscribirMateria(const DHMATE& materia) {
 
 void CExportadorXML::EscribirCursos() {
     const CDatos& d = *m_pDatos;
+    // Pairs belong to a course by the identity of its list node.
+    m_paresCurso.clear();
+    for (const DHMATCUR& par : d.matCur)
+        if (const auto* curso = d.Resolver(d.cursos, par.curso))
+            m_paresCurso[curso].push_back(&par);
     Escribir("\t<cursos>\n");
     for (const auto* n = d.cursos.Cabeza(); n != nullptr; n = n->siguiente)
         if (n != d.cursos.Cabeza()) EscribirCurso(n->dato, n);
     Escribir("\t</cursos>\n");
+    m_paresCurso.clear();
 }
 
 void CExportadorXML::EscribirCurso(const DHCURSO& curso, const MCList<DHCURSO>::Nodo* nodo) {
@@ -59,25 +62,23 @@ void CExportadorXML::EscribirCurso(const DHCURSO& curso, const MCList<DHCURSO>::
 void CExportadorXML::EscribirMateriasDelCurso(const MCList<DHCURSO>::Nodo* curso) {
     const CDatos& d = *m_pDatos;
     Escribir("\t\t\t<materiasDelCurso>\n");
-    // Pairs belong to a course by the identity of its list node.
-    for (const DHMATCUR& par : d.matCur) {
-        if (curso == nullptr || d.Resolver(d.cursos, par.curso) != curso) continue;
-        const auto materia = NombreEnlace(d.materias, par.materia, false);
+    static const std::vector<const DHMATCUR*> ninguno;
+    const auto encontrado = m_paresCurso.find(curso);
+    const auto& pares = encontrado != m_paresCurso.end() ? encontrado->second : ninguno;
+    for (const DHMATCUR* par : pares) {
+        const auto materia = NombreEnlace(d.materias, par->materia, false);
         if (!materia) continue;
         Escribir("\t\t\t\t<materia numSesiones=\"%s\">%s</materia>\n",
-                 plataforma::FormatearReal(par.numSesiones, 2).c_str(),
+                 plataforma::FormatearReal(par->numSesiones, 2).c_str(),
                  EscaparXML(*materia).c_str());
     }
     Escribir("\t\t\t</materiasDelCurso>\n");
 }
 
 void CExportadorXML::EscribirGrupos() {
-    MCList<DHGRUP> ordenados;
-    for (const DHGRUP& g : m_pDatos->grupos)
-        ordenados.InsertarOrdenado(g);
     Escribir("\t<grupos>\n");
-    for (const DHGRUP& g : ordenados)
-        EscribirGrupo(g);
+    for (const DHGRUP* g : OrdenadosPorNombre(m_pDatos->grupos, false))
+        EscribirGrupo(*g);
     Escribir("\t</grupos>\n");
 }
 

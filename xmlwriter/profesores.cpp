@@ -18,12 +18,9 @@ const char* PalabraCalculado(std::uint32_t v) {
 
 void CExportadorXML::EscribirProfesores() {
     const CDatos& d = *m_pDatos;
-    MCList<DHPROF> ordenados;
-    for (const auto* n = d.profesores.Cabeza(); n != nullptr; n = n->siguiente)
-        if (n != d.profesores.Cabeza()) ordenados.InsertarOrdenado(n->dato);
     Escribir("\t<profesores>\n");
-    for (const DHPROF& p : ordenados)
-        EscribirProfesor(p);
+    for (const DHPROF* p : OrdenadosPorNombre(d.profesores, true))
+        EscribirProfesor(*p);
     Escribir("\t</profesores>\n");
 }
 
