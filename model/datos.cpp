@@ -164,6 +164,11 @@ void CDatos::AnadirMatCur(MCList<DHMATE>::Nodo* materia, MCList<DHCURSO>::Nodo* 
 }
 
 bool CDatos::ExisteMatCur(Ref materia, Ref curso) const {
+    SincronizarParesMatCur();
+    return paresMatCur_.count({materia, curso}) != 0;
+}
+
+void CDatos::SincronizarParesMatCur() const {
     if (estructuraParesMatCur_ != matCur.Estructura()) {
         paresMatCur_.clear();
         ultimoParMatCur_ = nullptr;
@@ -174,7 +179,15 @@ bool CDatos::ExisteMatCur(Ref materia, Ref curso) const {
         paresMatCur_.emplace(n->dato.materia, n->dato.curso);
         ultimoParMatCur_ = n;
     }
-    return paresMatCur_.count({materia, curso}) != 0;
+}
+
+MCList<DHMATCUR>::Nodo* CDatos::InsertarMatCurOrdenada(const DHMATCUR& par) {
+    // The set of pairs follows this insert instead of being built again.
+    SincronizarParesMatCur();
+    auto* n = InsertarMatCurEnOrden(par);
+    paresMatCur_.emplace(par.materia, par.curso);
+    estructuraParesMatCur_ = matCur.Estructura();
+    return n;
 }
 
 namespace {
@@ -209,7 +222,7 @@ bool CDatos::RehacerOrdenMatCur() {
     return true;
 }
 
-MCList<DHMATCUR>::Nodo* CDatos::InsertarMatCurOrdenada(const DHMATCUR& par) {
+MCList<DHMATCUR>::Nodo* CDatos::InsertarMatCurEnOrden(const DHMATCUR& par) {
     // The new pair goes before the first pair not below it: its subject name comes later, or
     // the same subject name with a course name not below its own.
     ClaveMatCur clave;

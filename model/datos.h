@@ -219,6 +219,8 @@ private:
     bool ordenMatCurValido_ = true;
     bool ClaveDeMatCur(const DHMATCUR& par, ClaveMatCur& clave) const;
     bool RehacerOrdenMatCur();
+    void SincronizarParesMatCur() const;
+    MCList<DHMATCUR>::Nodo* InsertarMatCurEnOrden(const DHMATCUR& par);
 };
 
 // The record named `nombre` in `lista`; null for an empty or unknown name.
