@@ -74,9 +74,9 @@ inline std::string Profesores(int profesores, int departamentos) {
 
 // A school of `profesores` teachers as the planner writes it once solved: half as many groups,
 // each with its own room and thirty one-hour sessions a week, all placed; a tenth of the
-// sessions with a second teacher; every session apart from the one a week later of its group
-// (a relation between sessions) and its first two lessons of a day in a block; courses of five groups with their subjects; duties and
-// meetings placed in every lesson slot and the recess.
+// sessions with a second teacher; every session apart from the one a week later of its group (a
+// relation between sessions) and its first two lessons of a day in a block; courses of five
+// groups with their subjects; duties and meetings placed in every lesson slot and the recess.
 inline std::string DocumentoResuelto(int profesores) {
     const int grupos = profesores / 2;
     const int materias = 10 + profesores / 4;
