@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -11,6 +14,28 @@ namespace prueba {
 std::string LeerArchivo(const std::string& ruta) {
     std::ifstream f(ruta, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+std::string RutaFixture(const std::string& nombre) {
+    return std::string(KRT_FIXTURES) + "/" + nombre;
+}
+
+std::string LeerFixture(const std::string& nombre) {
+    return LeerArchivo(RutaFixture(nombre));
+}
+
+std::string ArchivoTemporal(const std::string& nombre, const std::string& contenido) {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    const auto dir = std::filesystem::temp_directory_path() /
+                     (std::string("krt_") + info->test_suite_name() + "_" + info->name());
+    std::filesystem::create_directories(dir);
+    const auto p = dir / nombre;
+    std::ofstream(p, std::ios::binary) << contenido;
+    return p.string();
+}
+
+std::string RutaTemporal(const std::string& nombre) {
+    return ::testing::TempDir() + "krt_" + nombre + "_" + std::to_string(::getpid());
 }
 
 std::string Reg(const std::string& profesor, char dia, const std::string& intervalo,

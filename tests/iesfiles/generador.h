@@ -123,11 +123,6 @@ inline std::string Guardar(const std::string& bytes) {
     return ruta;
 }
 
-// A model set up as the import flow does before reading.
-inline std::unique_ptr<CDatos> NuevoModelo() {
-    return ModeloPreparado(0);
-}
-
 // Reads a file of `bytes` into `datos`; the error text goes to `error`.
 inline int Leer(const std::string& bytes, CDatos& datos, std::string& error) {
     const std::string ruta = Guardar(bytes);
@@ -140,13 +135,6 @@ inline int Leer(const std::string& bytes, CDatos& datos) {
     const int r = Leer(bytes, datos, error);
     EXPECT_EQ(error, "");
     return r;
-}
-
-template <class T> std::vector<std::string> Nombres(const MCList<T>& lista) {
-    std::vector<std::string> v;
-    for (const T& r : lista)
-        v.emplace_back(r.nombre);
-    return v;
 }
 
 } // namespace prueba

@@ -83,7 +83,7 @@ FicheroIes Referencia() {
 TEST(LectorIes, GoldenFile) {
     const std::string bytes = Referencia().Bytes();
     ASSERT_EQ(bytes.size(), 978u);
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(0);
     ASSERT_EQ(Leer(bytes, *d), 1);
 
     EXPECT_EQ(Nombres(d->departamentos), (V{"<ninguno>", "MAT", "FQ"}));
@@ -161,7 +161,7 @@ TEST(LectorIes, GoldenFile) {
 TEST(LectorIes, EightBareTerminatorsLeaveTheBuiltInRecords) {
     const std::string bytes = FicheroIes().Bytes();
     ASSERT_EQ(bytes.size(), 343u);
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(0);
     ASSERT_EQ(Leer(bytes, *d), 1);
     EXPECT_EQ(Nombres(d->departamentos), V{"<ninguno>"});
     EXPECT_EQ(Nombres(d->cursos), V{"       __     "});
@@ -180,7 +180,7 @@ TEST(LectorIes, SectionCutShortNamesItsLabelAndStopsTheRead) {
     const std::string finDeArchivo = TextoError(plataforma::codigo::FinDeArchivo);
     for (int s = 0; s < NUM_SECCIONES; ++s) {
         SCOPED_TRACE(kEtiquetas[s]);
-        auto d = NuevoModelo();
+        auto d = ModeloPreparado(0);
         std::string error;
         EXPECT_EQ(Leer(f.Hasta(s), *d, error), 0);
         EXPECT_EQ(error, finDeArchivo + "\n" + kEtiquetas[s]);
@@ -197,14 +197,14 @@ TEST(LectorIes, SectionCutShortNamesItsLabelAndStopsTheRead) {
         EXPECT_EQ(d->matCur.Cuenta(), s >= MATECUR ? 1 : 0);
     }
 
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(0);
     std::string error;
     EXPECT_EQ(Leer(Terminador(DEPARTAMENTOS), *d, error), 0);
     EXPECT_EQ(error, finDeArchivo + "\nGRUPOS");
 }
 
 TEST(LectorIes, MissingFile) {
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(0);
     std::string error;
     const std::string ruta = ::testing::TempDir() + "no_existe_iestokrt.dat";
     EXPECT_EQ(LeerFicheroIes(ruta.c_str(), error, *d), 0);
@@ -217,7 +217,7 @@ TEST(LectorIes, OnlyARegularFileIsReadAndNothingWaitsForData) {
     const std::string fifo = carpeta.En("iestokrt.dat");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     for (const std::string& ruta : {fifo, std::string("/dev/zero"), carpeta.Ruta()}) {
-        auto d = NuevoModelo();
+        auto d = ModeloPreparado(0);
         std::string error;
         EXPECT_EQ(LeerFicheroIes(ruta.c_str(), error, *d), 0) << ruta;
         EXPECT_EQ(error, TextoError(plataforma::codigo::AccesoDenegado) + "\nFICHERO DE DATOS");
@@ -229,7 +229,7 @@ TEST(LectorIes, ShortLastRecordIsReadFromZeroFilledBytes) {
     // A department record cut after its code and part of its name.
     FicheroIes f;
     f.Crudo(DEPARTAMENTOS, std::string("ABC\0\0Histo", 10));
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(0);
     std::string error;
     EXPECT_EQ(Leer(f.Hasta(DEPARTAMENTOS), *d, error), 0);
     EXPECT_EQ(error, TextoError(plataforma::codigo::FinDeArchivo) + "\nDEPARTAMENTOS");
@@ -238,7 +238,7 @@ TEST(LectorIes, ShortLastRecordIsReadFromZeroFilledBytes) {
 
     // A last terminator shorter than its record still ends its section.
     std::string bytes = FicheroIes().Hasta(MATECUR) + std::string("_fi\n", 5);
-    d = NuevoModelo();
+    d = ModeloPreparado(0);
     EXPECT_EQ(Leer(bytes, *d), 1);
 }
 
@@ -251,7 +251,7 @@ TEST(LectorIes, EmptyKeysSkipTheRecord) {
     f.Aula("", "Sin codigo");
     f.Tarea("  ", "Sin codigo");
     f.MateCur("", "1", 2).MateCur("M", "  ", 2);
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(0);
     ASSERT_EQ(Leer(f.Bytes(), *d), 1);
     // A subject without a code still brings its department; nothing else goes in.
     EXPECT_EQ(Nombres(d->departamentos), (V{"<ninguno>", "MAT"}));
@@ -275,7 +275,7 @@ TEST(LectorIes, CodesDifferingInCaseOrAccents) {
                "");
     f.Tarea("GU", "Guardia de pasillo").Tarea("gu", "Otra guardia");
     f.MateCur("F\xCDS", "1A", 3).MateCur("FIS", "1a", 2).MateCur("fis", "1A", 2);
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(0);
     ASSERT_EQ(Leer(f.Bytes(), *d), 1);
     // A subject whose code equals another's ignoring case is not added.
     EXPECT_EQ(Nombres(d->materias), V{"FIS"});
@@ -301,7 +301,7 @@ TEST(LectorIes, ClashingNamesAreRenamed) {
     f.Aula("A1", "AULA 1").Aula("a1", "LABORATORIO").Aula("A1", "AULA 1").Aula("A1", "AB");
     f.Tarea("10", "TUTORIA LECTIVA").Tarea("20", "TUTORIA LECTIVA-11");
     f.Tarea("11", "TUTORIA LECTIVA").Tarea("12", "TUTORIA LECTIVA");
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(0);
     ASSERT_EQ(Leer(f.Bytes(), *d), 1);
 
     // The department known by its full name takes the new code; the old code then names a
@@ -335,7 +335,7 @@ TEST(LectorIes, RoomsStopAt250) {
         f.Aula(codigo, "Aula");
     }
     f.Aula("R000", "Aula");
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(0);
     ASSERT_EQ(Leer(f.Bytes(), *d), 1);
     EXPECT_EQ(d->aulas.Cuenta(), MAX_AULAS_GENERAL);
     EXPECT_STREQ(d->aulas.Cola()->dato.nombre, "R248");
@@ -352,7 +352,7 @@ TEST(LectorIes, AtMost56IntervalsSortedByStart) {
         f.Intervalo(t);
     }
     f.Materia("Uno", "M", "", "").Grupo("1A", "1", "1 ESO A").MateCur("M", "1", 2);
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(0);
     ASSERT_EQ(Leer(f.Bytes(), *d), 1);
     const V v = Intervalos(*d);
     ASSERT_EQ(v.size(), 56u);
@@ -365,14 +365,14 @@ TEST(LectorIes, AtMost56IntervalsSortedByStart) {
 TEST(LectorIes, IntervalFieldsAndTheTwoIntervalFloor) {
     FicheroIes f;
     f.Intervalo("1000  1050  A");
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(0);
     ASSERT_EQ(Leer(f.Bytes(), *d), 1);
     // One interval read: the count is raised to 2 and the default second one is sorted in.
     EXPECT_EQ(Intervalos(*d), (V{"09:25-10:15 ", "10:00-10:50 A"}));
 
     FicheroIes g;
     g.Intervalo("  30  -5    NAM").Intervalo("0830  0920  1");
-    d = NuevoModelo();
+    d = ModeloPreparado(0);
     ASSERT_EQ(Leer(g.Bytes(), *d), 1);
     // Blanks read as 0 (an unset hour stays in place), "-5" is kept as a byte, a name without
     // NUL fills its 3 bytes.
@@ -398,7 +398,7 @@ TEST(LectorIes, SubjectCoursePairs) {
     f.MateCur("B", "1a", 2).MateCur("B", "1A", 0); // case counts; 0 sessions give 1
     f.MateCur("D", "2", 4).MateCur("D", "2      ", 4);
     f.MateCur(" C ", " 1A    ", 7); // codes are trimmed
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(0);
     ASSERT_EQ(Leer(f.Bytes(), *d), 1);
     EXPECT_STREQ(En(d->cursos, 3).claveDeExportacion, "2      ");
     EXPECT_EQ(Pares(*d), (V{"A/1 ESO A 1.0", "B/1 ESO A 1.0", "B/1 ESO X 1.0", "C/1 ESO A 25.0",
@@ -424,7 +424,7 @@ TEST(LectorIes, OemLettersAreConvertedWhereTheFieldsSaySo) {
             "Descripci\xA2n");
     f.Intervalo("0830  0920  \xA0"
                 "B");
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(0);
     ASSERT_EQ(Leer(f.Bytes(), *d), 1);
 
     EXPECT_EQ(Nombres(d->departamentos), (V{"<ninguno>", "M\xE1T"}));
@@ -469,7 +469,7 @@ TEST(LectorIes, FieldsWithoutNulAreCutAtTheirWidth) {
     f.Aula("A1", std::string(38, 'a'));
     // A task code that fills its field: the short text runs on into the description.
     f.Tarea("ABCDE", "GUARDIA");
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(0);
     ASSERT_EQ(Leer(f.Bytes(), *d), 1);
 
     EXPECT_EQ(Nombres(d->departamentos), (V{"<ninguno>", "ABCDE", "ABCD"}));
@@ -498,7 +498,7 @@ TEST(LectorIes, SubjectNamesAndAbbreviations) {
     f.Materia(std::string(25, ' '), "BL", "", "");
     f.Materia("Lengua", "LEN", "", "   ");
     f.Materia("Otra", "M1", "", "");
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(0);
     ASSERT_EQ(Leer(f.Bytes(), *d), 1);
     EXPECT_EQ(Nombres(d->materias), (V{"M1", "TG", "BL", "LEN"}));
     EXPECT_STREQ(En(d->materias, 0).abreviatura, "AbcdefgIjklmnoQrstuv");
@@ -520,7 +520,7 @@ TEST(LectorIes, TeachersBringTheirDepartments) {
     f.Profesor("Uno", "P1", "XYZ").Profesor("Otro", "P1", "QQ").Profesor("Tres", "P3", " ");
     f.Profesor("AB CDEFG HIJ KLM", "P4", "").Profesor("ABCDEF GHIJ, KLMN", "P5", "");
     f.Profesor("  ABCDEFGHIJKLMNOPQRSTUVWXYZ  ", "P6", "");
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(0);
     ASSERT_EQ(Leer(f.Bytes(), *d), 1);
     // The second P1 is not added, but its department is.
     EXPECT_EQ(Nombres(d->departamentos), (V{"<ninguno>", "XYZ", "QQ"}));
@@ -539,7 +539,7 @@ TEST(LectorIes, TasksOverwriteTheBuiltInOnes) {
     FicheroIes f;
     f.Tarea("RD", "Reunion").Tarea("01", "Guardia").Tarea("GU", "Guardia de recreo");
     f.Tarea("02", "").Tarea("LEC", "Otra lectiva");
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(0);
     auto* guardia = d->tareas.NodoEnIndice(1);
     auto* reunion = d->tareas.NodoEnIndice(2);
     ASSERT_EQ(Leer(f.Bytes(), *d), 1);

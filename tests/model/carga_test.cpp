@@ -12,10 +12,6 @@ namespace {
 
 using NodoProfesor = MCList<DHPROF>::Nodo;
 
-std::unique_ptr<CDatos> NuevoModelo(int modo = 1) {
-    return prueba::ModeloPreparado(modo);
-}
-
 // A teacher free everywhere, with the default options.
 NodoProfesor* Profesor(CDatos& d) {
     NodoProfesor* n = d.profesores.AnadirAlFinal();
@@ -64,7 +60,7 @@ Estimacion Estimar(const CDatos& d, const NodoProfesor* p, int tipoDePeriodo = 0
 }
 
 TEST(CargaProfesor, ADailyMaximumOfSixMarksTheTeacher) {
-    auto d = NuevoModelo();
+    auto d = prueba::ModeloPreparado(1);
     d->marcos.bloques[0][0].numLectivos = 4; // every day, without the per-day flag
     auto* p1 = Profesor(*d);
     const Ref g = Grupo(*d, 0);
@@ -101,7 +97,7 @@ TEST(CargaProfesor, ADailyMaximumOfSixMarksTheTeacher) {
 }
 
 TEST(CargaProfesor, UnavailableDays) {
-    auto d = NuevoModelo();
+    auto d = prueba::ModeloPreparado(1);
     d->marcos.bloques[0][0].numLectivos = 4;
     auto* p1 = Profesor(*d);
     Sesion(*d, Grupo(*d, 0), p1, "44444");
@@ -137,7 +133,7 @@ TEST(CargaProfesor, UnavailableDays) {
 }
 
 TEST(CargaProfesor, PlaceholderIsNeverExamined) {
-    auto d = NuevoModelo();
+    auto d = prueba::ModeloPreparado(1);
     d->marcos.bloques[0][0].numLectivos = 4;
     NodoProfesor* marcador = d->profesores.Cabeza();
     RellenarMapasEmpaquetados(marcador->dato.plantilla, MAPA_DISPONIBLE);
@@ -148,7 +144,7 @@ TEST(CargaProfesor, PlaceholderIsNeverExamined) {
 }
 
 TEST(CargaProfesor, ExactTimesCountQuarterHours) {
-    auto d = NuevoModelo();
+    auto d = prueba::ModeloPreparado(1);
     d->marcos.tiemposExactos = 1;
     auto* p1 = Profesor(*d);
     const Ref t = d->Referencia<DHPROF>(p1);
@@ -171,7 +167,7 @@ TEST(CargaProfesor, ExactTimesCountQuarterHours) {
 }
 
 TEST(CargaProfesor, SessionChainsAndFilters) {
-    auto d = NuevoModelo();
+    auto d = prueba::ModeloPreparado(1);
     d->marcos.numMarcos = 2;
     d->marcosHorario->FijarNumeroPeriodos(2);
     auto* p1 = Profesor(*d);
@@ -201,7 +197,7 @@ TEST(CargaProfesor, SessionChainsAndFilters) {
 }
 
 TEST(CargaProfesor, MeetingsDutiesAndActivities) {
-    auto d = NuevoModelo();
+    auto d = prueba::ModeloPreparado(1);
     d->marcos.numMarcos = 2;
     auto* p1 = Profesor(*d);
     auto* p2 = Profesor(*d);
@@ -265,7 +261,7 @@ TEST(CargaProfesor, MeetingsDutiesAndActivities) {
 }
 
 TEST(CargaProfesor, OnlyTheFramesTheTeacherWorksInCount) {
-    auto d = NuevoModelo();
+    auto d = prueba::ModeloPreparado(1);
     d->marcos.numMarcos = 2;
     d->marcos.bloques[0][0].numLectivos = 4;
     d->marcos.bloques[1][0].numLectivos = 4;
@@ -279,7 +275,7 @@ TEST(CargaProfesor, OnlyTheFramesTheTeacherWorksInCount) {
 }
 
 TEST(CargaProfesor, ReferencesAsNodesInMode0) {
-    auto d = NuevoModelo(0);
+    auto d = prueba::ModeloPreparado(0);
     auto* p1 = Profesor(*d);
     Sesion(*d, Grupo(*d, 0), p1, "5");
     DHREUN& r = d->reuniones.AnadirAlFinal()->dato;

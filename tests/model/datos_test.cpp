@@ -6,28 +6,16 @@
 #include <vector>
 
 #include "model/datos.h"
+#include "tests/common/modelo.h"
 
 namespace {
 
-// The set-up sequence of both flows.
-std::unique_ptr<CDatos> NuevoModelo(int modo) {
-    auto d = std::make_unique<CDatos>(modo);
-    d->ReiniciarCabecera();
-    d->IniciarMarcos();
-    d->AnadirRegistrosPorDefecto();
-    return d;
-}
-
-template <class T> std::vector<std::string> Nombres(const MCList<T>& l) {
-    std::vector<std::string> v;
-    for (const T& r : l)
-        v.emplace_back(r.nombre);
-    return v;
-}
+using prueba::ModeloPreparado;
+using prueba::Nombres;
 
 TEST(CDatos, StateAfterTheFlowsSetUp) {
     for (int modo : {0, 1}) {
-        auto d = NuevoModelo(modo);
+        auto d = ModeloPreparado(modo);
         EXPECT_EQ(d->modo, modo);
         EXPECT_EQ(Nombres(d->aulas), std::vector<std::string>{"<cualquiera>"});
         EXPECT_EQ(Nombres(d->tipos), (std::vector<std::string>{"< no >", "<general>"}));
@@ -65,7 +53,7 @@ TEST(CDatos, StateAfterTheFlowsSetUp) {
 }
 
 TEST(CDatos, BuiltInRecordsCarryTheirFields) {
-    auto d = NuevoModelo(0);
+    auto d = ModeloPreparado(0);
     const DHAULA& aula = d->aulas.Cabeza()->dato;
     EXPECT_EQ(aula.plantilla[5][3].celdas[55], 3906); // all cells 1
     const DHTARE& lec = d->tareas.Cabeza()->dato;
@@ -82,12 +70,12 @@ TEST(CDatos, BuiltInRecordsCarryTheirFields) {
 }
 
 TEST(CDatos, DefaultTaskLinksAreNodesInMode0AndIndicesInMode1) {
-    auto d0 = NuevoModelo(0);
+    auto d0 = ModeloPreparado(0);
     EXPECT_EQ(CDatos::NodoDe<DHTARE>(d0->marcos.lectivaPorDefecto), d0->tareas.NodoEnIndice(0));
     EXPECT_EQ(CDatos::NodoDe<DHTARE>(d0->marcos.guardiaPorDefecto), d0->tareas.NodoEnIndice(1));
     EXPECT_EQ(CDatos::NodoDe<DHTARE>(d0->marcos.reunionPorDefecto), d0->tareas.NodoEnIndice(2));
 
-    auto d1 = NuevoModelo(1);
+    auto d1 = ModeloPreparado(1);
     EXPECT_EQ(d1->marcos.lectivaPorDefecto, 0u);
     EXPECT_EQ(d1->marcos.guardiaPorDefecto, 1u);
     EXPECT_EQ(d1->marcos.reunionPorDefecto, 2u);
@@ -106,8 +94,8 @@ TEST(CDatos, DefaultTaskLinksAreNodesInMode0AndIndicesInMode1) {
 }
 
 TEST(CDatos, ReferencesByMode) {
-    auto d0 = NuevoModelo(0);
-    auto d1 = NuevoModelo(1);
+    auto d0 = ModeloPreparado(0);
+    auto d1 = ModeloPreparado(1);
     for (auto* d : {d0.get(), d1.get()}) {
         auto* rdp = d->tareas.NodoEnIndice(2);
         const Ref r = d->Referencia<DHTARE>(rdp);
@@ -132,7 +120,7 @@ MCList<DHCURSO>::Nodo* Curso(CDatos& d, const char* nombre) {
 }
 
 TEST(CDatos, AnadirMatCurBoundsAndDuplicates) {
-    auto d = NuevoModelo(1);
+    auto d = ModeloPreparado(1);
     auto* m = Materia(*d, "LEN");
     auto* c1 = Curso(*d, "1A");
     auto* c2 = Curso(*d, "1B");
@@ -155,7 +143,7 @@ TEST(CDatos, AnadirMatCurBoundsAndDuplicates) {
 }
 
 TEST(CDatos, MatCurOrderedBySubjectThenCourseInMode0) {
-    auto d = NuevoModelo(0);
+    auto d = ModeloPreparado(0);
     auto* len = Materia(*d, "LEN");
     auto* cas = Materia(*d, "CAS");
     auto* ing = Materia(*d, "ING");
@@ -263,7 +251,7 @@ TEST(CDatos, MatCurOrderMatchesAWalkFromTheHead) {
 }
 
 TEST(CDatos, VaciarKeepsTimeSlotsAndTheRecessTableIsCleared) {
-    auto d = NuevoModelo(1);
+    auto d = ModeloPreparado(1);
     DHCLAVIMPOR c{};
     c.indice = 3;
     d->clavesImportadas.AnadirAlFinal(c);
@@ -280,7 +268,7 @@ TEST(CDatos, VaciarKeepsTimeSlotsAndTheRecessTableIsCleared) {
 }
 
 TEST(CDatos, OccupancyQueriesOnMissingGridsFindNothing) {
-    auto d = NuevoModelo(1);
+    auto d = ModeloPreparado(1);
     d->marcos.numMarcos = 2;
     d->marcos.bloques[1][0] = d->marcos.bloques[0][0];
     d->marcosHorario->Recalcular();

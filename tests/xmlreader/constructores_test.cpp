@@ -18,13 +18,6 @@ protected:
     Entorno entorno;
 };
 
-std::string Fichero(const char* nombre) {
-    std::ifstream f(std::string(KRT_FIXTURES) + "/xmlreader/" + nombre, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 int Celda(const MapaEmpaquetado& mapa, int dia, int fila) {
     return Celdas(mapa).celdas[dia][fila];
 }
@@ -39,7 +32,7 @@ bool TodasSalvo(const MapaEmpaquetado& mapa, int valor, int dia = -1, int fila =
 }
 
 TEST_F(Constructores, CadaClaseDeRegistroEnOrdenConSusReferencias) {
-    const Lectura l = Leer(Fichero("registros.xml"));
+    const Lectura l = Leer(LeerFixture("todos_los_registros.xml"));
     ASSERT_EQ(l.estado, 0u);
     const CDatos& d = *l.datos;
 

@@ -322,11 +322,11 @@ TEST_F(Conversion, AjustesDelModelo) {
     Leido(perfil, "<horario/>");
     EXPECT_EQ(Datos().marcos.perfil, 1);
 
-    auto conDepartamento = NuevoModelo();
+    auto conDepartamento = ModeloPreparado(1);
     CopiarTexto(conDepartamento->departamentos.AnadirAlFinal()->dato.nombre, "D");
     lectura_ = Leer(Documento(perfil), std::move(conDepartamento));
     EXPECT_EQ(Datos().marcos.perfil, 0);
-    auto conOptativa = NuevoModelo();
+    auto conOptativa = ModeloPreparado(1);
     conOptativa->optativas.AnadirAlFinal();
     lectura_ = Leer(Documento("<otros><perfil>nada</perfil></otros>"), std::move(conOptativa));
     EXPECT_EQ(Datos().marcos.perfil, 2);

@@ -9,19 +9,12 @@
 #include <sys/stat.h>
 
 #include "ayuda.h"
-#include "modelo_colocacion.h"
 #include "resources/cadenas.h"
+#include "tests/common/modelo_colocacion.h"
 
 namespace {
 
 using namespace prueba;
-
-std::string Fixture(const char* nombre) {
-    std::ifstream f(std::string(KRT_FIXTURES) + "/xmlreader/" + nombre, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 [[maybe_unused]] std::string Reemplazar(std::string s, const std::string& de,
                                         const std::string& a) {
@@ -63,7 +56,7 @@ std::string Mayusculas(const std::string& doc) {
 }
 
 TEST_F(Lector, D0LlegaATodosSusConstructores) {
-    const Lectura l = Leer(Fixture("d0.xml"));
+    const Lectura l = Leer(LeerFixture("una_sesion_colocada.xml"));
     ASSERT_EQ(l.estado, 0u);
     EXPECT_EQ(l.manejador->RaizVista(), 1);
     const CDatos& d = *l.datos;
@@ -92,8 +85,8 @@ TEST_F(Lector, D0LlegaATodosSusConstructores) {
 }
 
 TEST_F(Lector, LasRutasNoDistinguenMayusculasDeLosNombresDeElemento) {
-    const auto normal = Leer(Fixture("d0.xml"));
-    const std::string mayusculas = Mayusculas(Fixture("d0.xml"));
+    const auto normal = Leer(LeerFixture("una_sesion_colocada.xml"));
+    const std::string mayusculas = Mayusculas(LeerFixture("una_sesion_colocada.xml"));
     ASSERT_NE(mayusculas.find("<DATOSKRT>"), std::string::npos);
     ASSERT_NE(mayusculas.find("<SESION id=\"0\">"), std::string::npos);
     const Lectura l = Leer(mayusculas);
@@ -108,15 +101,15 @@ TEST_F(Lector, LasRutasNoDistinguenMayusculasDeLosNombresDeElemento) {
     }
 
     // Attribute names compare with case: the session keeps no id and is not built.
-    const Lectura id =
-        Leer(Reemplazar(Fixture("d0.xml"), "<sesion id=\"0\">", "<sesion ID=\"0\">"));
+    const Lectura id = Leer(Reemplazar(LeerFixture("una_sesion_colocada.xml"), "<sesion id=\"0\">",
+                                       "<sesion ID=\"0\">"));
     EXPECT_EQ(id.datos->sesiones.Cuenta(), 0);
 }
 
 TEST_F(Lector, ResultadosYMensajes) {
     std::string mensaje;
-    auto d = NuevoModelo();
-    EXPECT_EQ(LeerArchivo(Fixture("d0.xml"), mensaje, d.get()), 1);
+    auto d = ModeloPreparado(1);
+    EXPECT_EQ(LeerArchivo(LeerFixture("una_sesion_colocada.xml"), mensaje, d.get()), 1);
     EXPECT_EQ(mensaje, "");
 
     EXPECT_EQ(LeerArchivo("<?xml version=\"1.0\"?><krt><datosKRT/></krt>", mensaje, d.get()), 0);
@@ -131,9 +124,9 @@ TEST_F(Lector, ResultadosYMensajes) {
     EXPECT_EQ(mensaje, "");
 
     // Cut after the teachers: the parse status wins over everything, and what was read stays.
-    const std::string d0 = Fixture("d0.xml");
+    const std::string d0 = LeerFixture("una_sesion_colocada.xml");
     const std::string cortado = d0.substr(0, d0.find("</profesores>") + 13);
-    auto parcial = NuevoModelo();
+    auto parcial = ModeloPreparado(1);
     EXPECT_EQ(LeerArchivo(cortado, mensaje, parcial.get()), 0);
     EXPECT_TRUE(std::regex_match(mensaje, std::regex("^Error de acceso XML: [0-9A-F]{8}$")))
         << mensaje;
@@ -160,7 +153,7 @@ TEST_F(Lector, ResultadosYMensajes) {
 // Drives the handler with chosen chunks of text.
 class Trozos {
 public:
-    Trozos() : datos_(NuevoModelo()), m_(datos_.get()) {}
+    Trozos() : datos_(ModeloPreparado(1)), m_(datos_.get()) {}
     void Abrir(const char16_t* nombre) { m_.startElement(u"", nombre, nombre, vacios_); }
     void Cerrar(const char16_t* nombre) { m_.endElement(u"", nombre, nombre); }
     void Texto(std::u16string_view t) { m_.characters(t); }
@@ -218,7 +211,7 @@ std::string DocVersion(const std::string& version) {
 // A model whose teacher Perez teaches a session of 5555 (20 intervals a week); Lopez teaches
 // nothing.
 std::unique_ptr<CDatos> ModeloConCarga() {
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(1);
     for (const char* nombre : {"Perez", "Lopez"}) {
         DHPROF& p = d->profesores.AnadirAlFinal()->dato;
         CopiarTexto(p.nombre, nombre);
@@ -525,7 +518,7 @@ TEST_F(Lector, NiUnAnidamientoSinFinNiUnArchivoQueNoEsRegularSeLeen) {
     for (int i = 0; i < 100000; ++i)
         profundo += "<otros>";
     std::string mensaje;
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(1);
     EXPECT_EQ(LeerArchivo(profundo, mensaje, d.get()), 0);
     EXPECT_EQ(mensaje, "Error de acceso XML: C00CE023");
 

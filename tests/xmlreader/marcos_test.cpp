@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ayuda.h"
-#include "modelo_colocacion.h"
+#include "tests/common/modelo_colocacion.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "ayuda.h"
-#include "modelo_colocacion.h"
+#include "tests/common/modelo_colocacion.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 namespace {
 
 TEST(ArchivoDocumento, AnExistingFileIsReplacedByTheWholeDocument) {
-    auto d = prueba::ModeloImportacion();
+    auto d = prueba::ModeloPreparado(0);
     const std::string ruta = prueba::RutaTemporal("existente.xml");
     std::ofstream(ruta, std::ios::binary) << std::string(100 * 1024, 'x');
     CExportadorXML x(d.get());
@@ -26,7 +26,7 @@ TEST(ArchivoDocumento, AnExistingFileIsReplacedByTheWholeDocument) {
 }
 
 TEST(ArchivoDocumento, AFileThatCannotBeCreatedIsReportedAndLeavesNothing) {
-    auto d = prueba::ModeloImportacion();
+    auto d = prueba::ModeloPreparado(0);
     const std::string ruta = prueba::RutaTemporal("no_existe") + "/documento.xml";
     CExportadorXML x(d.get());
     EXPECT_EQ(x.ExportarXML(ruta.c_str(), nullptr, 0), 0);
@@ -36,14 +36,14 @@ TEST(ArchivoDocumento, AFileThatCannotBeCreatedIsReportedAndLeavesNothing) {
 TEST(ArchivoDocumento, AFailedWriteIsReportedAndADeviceIsLeftInPlace) {
     struct stat st;
     if (::stat("/dev/full", &st) != 0) GTEST_SKIP() << "no /dev/full here";
-    auto d = prueba::ModeloImportacion();
+    auto d = prueba::ModeloPreparado(0);
     CExportadorXML x(d.get());
     EXPECT_EQ(x.ExportarXML("/dev/full", nullptr, 0), 0);
     EXPECT_TRUE(plataforma::ExisteArchivo("/dev/full"));
 }
 
 TEST(ArchivoDocumento, AShortWriteRemovesThePartialFile) {
-    auto d = prueba::ModeloImportacion();
+    auto d = prueba::ModeloPreparado(0);
     const std::string ruta = prueba::RutaTemporal("corto.xml");
     // A file size limit cuts the write short (EFBIG) once 1000 bytes are in the file.
     rlimit antes{};
@@ -62,7 +62,7 @@ TEST(ArchivoDocumento, AShortWriteRemovesThePartialFile) {
 }
 
 TEST(ArchivoDocumento, AFailedWriteLeavesThePreviousDocumentWholeAndNoOtherFile) {
-    auto d = prueba::ModeloImportacion();
+    auto d = prueba::ModeloPreparado(0);
     prueba::CarpetaCasiLlena carpeta("documento_lleno");
     const std::string destino = carpeta.En("datos.xml");
     std::ofstream(destino, std::ios::binary) << "<datosKRT/>";
@@ -77,7 +77,7 @@ TEST(ArchivoDocumento, AFailedWriteLeavesThePreviousDocumentWholeAndNoOtherFile)
 }
 
 TEST(ArchivoDocumento, AnOutputThatIsNoRegularFileIsRefusedAndLeftInPlace) {
-    auto d = prueba::ModeloImportacion();
+    auto d = prueba::ModeloPreparado(0);
     prueba::CarpetaAislada carpeta("documento_especiales");
     const auto especiales = prueba::CrearArchivosEspeciales(carpeta.Ruta());
     CExportadorXML x(d.get());

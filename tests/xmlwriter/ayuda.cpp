@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <expat.h>
 #include <sstream>
 #include <unistd.h>
 
@@ -11,14 +10,6 @@
 #include "xmlwriter/exportador.h"
 
 namespace prueba {
-
-std::unique_ptr<CDatos> ModeloImportacion() {
-    return ModeloPreparado(0);
-}
-
-std::string RutaTemporal(const std::string& nombre) {
-    return ::testing::TempDir() + "xmlwriter_" + nombre + "_" + std::to_string(::getpid());
-}
 
 std::string Exportar(CDatos& d, int periodo) {
     const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -30,20 +21,6 @@ std::string Exportar(CDatos& d, int periodo) {
     EXPECT_EQ(doc, x.Documento());
     std::remove(ruta.c_str());
     return doc;
-}
-
-std::string ErrorDeFormato(const std::string& documento) {
-    XML_Parser p = XML_ParserCreate(nullptr);
-    const XML_Status s =
-        XML_Parse(p, documento.data(), static_cast<int>(documento.size()), XML_TRUE);
-    std::string error;
-    if (s != XML_STATUS_OK) {
-        std::ostringstream o;
-        o << "expat error " << XML_GetErrorCode(p) << " at line " << XML_GetCurrentLineNumber(p);
-        error = o.str();
-    }
-    XML_ParserFree(p);
-    return error;
 }
 
 std::vector<std::string> Lineas(const std::string& texto) {

@@ -7,21 +7,14 @@
 
 #include "model/datos.h"
 #include "tests/common/archivos.h"
+#include "tests/common/documentos.h"
+#include "tests/common/modelo.h"
 
 namespace prueba {
-
-// A model set up as the import flow sets it up, before any data is read into it.
-std::unique_ptr<CDatos> ModeloImportacion();
-
-// A file name in the test's temporary folder, unique to this process and `nombre`.
-std::string RutaTemporal(const std::string& nombre);
 
 // Writes the model's document for period selector `periodo` through a file and returns its
 // bytes; the test fails when the export reports failure.
 std::string Exportar(CDatos& d, int periodo = 0);
-
-// Parses the document with expat; empty when it is well-formed, else the error and its line.
-std::string ErrorDeFormato(const std::string& documento);
 
 std::vector<std::string> Lineas(const std::string& texto);
 

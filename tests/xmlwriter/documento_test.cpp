@@ -11,16 +11,16 @@ namespace {
 using prueba::Bloque;
 using prueba::Exportar;
 using prueba::Lineas;
-using prueba::ModeloImportacion;
+using prueba::ModeloPreparado;
 
 bool Contiene(const std::string& doc, const std::string& trozo) {
     return doc.find(trozo) != std::string::npos;
 }
 
 TEST(Documento, ModelWithOnlyBuiltInRecordsGivesTheReviewedDocument) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     const std::string doc = Exportar(*d);
-    EXPECT_EQ(doc, prueba::LeerArchivo(std::string(KRT_FIXTURES) + "/documento_vacio.xml"));
+    EXPECT_EQ(doc, prueba::LeerFixture("documento_vacio.xml"));
     EXPECT_EQ(prueba::ErrorDeFormato(doc), "");
     EXPECT_EQ(doc.find('\r'), std::string::npos);
     EXPECT_EQ(Lineas(doc).size(), 275u);
@@ -42,7 +42,7 @@ TEST(Documento, ModelWithOnlyBuiltInRecordsGivesTheReviewedDocument) {
 }
 
 TEST(Documento, TextsAreEscapedInElementsAndAttributes) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     auto* dpto = d->departamentos.AnadirAlFinal();
     CopiarTexto(dpto->dato.nombre, "I&D");
     CopiarTexto(dpto->dato.nombreCompleto, "Dpto. <b>Lengua</b> 'A' \"B\"\r\tC");
@@ -66,7 +66,7 @@ TEST(Documento, TextsAreEscapedInElementsAndAttributes) {
 }
 
 TEST(Documento, ExtensionsTextNotesAndMessageTakeTheirPlaces) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     d->notas = "a<b>&c";
     CopiarTexto(d->otros.texto, "Hola \"x\"");
     d->extensiones = "<extensiones>\n<x>1</x>\n</extensiones>\n";
@@ -79,7 +79,7 @@ TEST(Documento, ExtensionsTextNotesAndMessageTakeTheirPlaces) {
 }
 
 TEST(Documento, CriteriaNibbles) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     d->marcos.criterios.optativaSolapadaCoincidan = 0x52;
     d->marcos.criterios.cambiosAulaOrdenProfesores = 0x03;
     std::string doc = Exportar(*d);
@@ -94,7 +94,7 @@ TEST(Documento, CriteriaNibbles) {
 }
 
 TEST(Documento, GroupsKeptApartWithTheirOptions) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     for (const char* nombre : {"1A", "2B"}) {
         auto* g = d->grupos.AnadirAlFinal();
         CopiarTexto(g->dato.nombre, nombre);

@@ -11,7 +11,7 @@
 namespace {
 
 using prueba::Exportar;
-using prueba::ModeloImportacion;
+using prueba::ModeloPreparado;
 
 TEST(EscaparXML, EntitiesDroppedBytesAndKeptBytes) {
     EXPECT_EQ(CExportadorXML::EscaparXML("Dpto. <b>Lengua</b> 'A' \"B\"\r\tC\nD\x01"
@@ -34,7 +34,7 @@ TEST(EscaparXML, OutputStopsAtTheLimitWithoutSplittingAnEntity) {
 }
 
 TEST(Escribir, PiecesLongerThanTheLineBufferAreAppendedWhole) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     CExportadorXML x(d.get());
     const std::string largo(12000, 'z');
     x.Escribir("<%s>%d\n", largo.c_str(), -7);
@@ -48,7 +48,7 @@ TEST(Escribir, DecimalsUseAPointWhateverTheLocale) {
             coma = l;
             break;
         }
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     auto* curso = d->cursos.AnadirAlFinal();
     CopiarTexto(curso->dato.nombre, "1ESO");
     auto* lengua = d->materias.AnadirAlFinal();
@@ -72,7 +72,7 @@ MCList<DHSESI>::Nodo* Sesion(CDatos& d, std::uint32_t tipo, MCList<DHMATE>::Nodo
 }
 
 TEST(NombrarGruposMateria, RepeatedSessionsGetNumberedNamesAndCompanionsAddTheirGroups) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     auto* lengua = d->materias.AnadirAlFinal();
     CopiarTexto(lengua->dato.nombre, "Lengua");
     auto* g1a = d->grupos.AnadirAlFinal();
@@ -100,7 +100,7 @@ TEST(NombrarGruposMateria, RepeatedSessionsGetNumberedNamesAndCompanionsAddTheir
 }
 
 TEST(NombrarGruposMateria, LongBasesAreCutSoThatEveryStoredNameIsUnique) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     auto* materia = d->materias.AnadirAlFinal();
     const std::string m30(30, 'm');
     const std::string g29(29, 'g');

@@ -19,7 +19,7 @@ template <class T> typename MCList<T>::Nodo* Nombrado(MCList<T>& lista, const ch
 }
 
 struct ModeloSesiones {
-    std::unique_ptr<CDatos> d = ModeloImportacion();
+    std::unique_ptr<CDatos> d = ModeloPreparado(0);
     MCList<DHTARE>::Nodo* lec = d->tareas.BuscarNombre("LEC");
     MCList<DHTARE>::Nodo* g = d->tareas.BuscarNombre("G");
     MCList<DHTARE>::Nodo* rdp = d->tareas.BuscarNombre("RDP");

@@ -10,7 +10,7 @@ namespace {
 using prueba::Bloque;
 using prueba::Exportar;
 using prueba::FijarCelda;
-using prueba::ModeloImportacion;
+using prueba::ModeloPreparado;
 
 std::string Seccion(const std::string& doc, const std::string& nombre) {
     return Bloque(doc, "\t<" + nombre + ">", "\t</" + nombre + ">");
@@ -26,7 +26,7 @@ MCList<DHAULA>::Nodo* Aula(CDatos& d, const char* nombre, int dedicada, int alum
 }
 
 TEST(Aulas, SortedRoomsGeneralSetInListOrderAndOtherSets) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     auto* b12 = Aula(*d, "B12", 0);
     auto* a3 = Aula(*d, "a3", 1, 30);
     Aula(*d, "Aula 1", 2);
@@ -76,7 +76,7 @@ TEST(Aulas, SortedRoomsGeneralSetInListOrderAndOtherSets) {
 }
 
 TEST(Tareas, SortedTasksThenTheThreeDefaults) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     auto* ab = d->tareas.AnadirAlFinal();
     CopiarTexto(ab->dato.nombre, "AB");
     CopiarTexto(ab->dato.nombreCompleto, "Apoyo");
@@ -100,7 +100,7 @@ TEST(Tareas, SortedTasksThenTheThreeDefaults) {
 }
 
 TEST(Materias, SubjectCourseAndGroupElements) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     d->marcos.numMarcos = 3;
     auto* len = d->materias.AnadirAlFinal();
     CopiarTexto(len->dato.nombre, "LEN");
@@ -179,7 +179,7 @@ MCList<DHPROF>::Nodo* Profesor(CDatos& d, const char* nombre) {
 }
 
 TEST(Profesores, SortedTeachersWithTheirElementsAndOptions) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     Profesor(*d, "B");
     auto* ana = Profesor(*d, "Ana");
     CopiarTexto(ana->dato.nombreCompleto, "Ana <Ruiz> & O'Neil");
@@ -207,7 +207,7 @@ TEST(Profesores, SortedTeachersWithTheirElementsAndOptions) {
 }
 
 TEST(Profesores, OptionWordsNibblesAndIncompatibilities) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     OpcionesProfesor& o = Profesor(*d, "Ana")->dato.opciones;
     o.incompatibilidadesProhibidas = 0x09;
     o.nIntervalosSalirUltimaEntrarPrimera = 2;

@@ -10,7 +10,7 @@ namespace {
 
 using prueba::Bloque;
 using prueba::Exportar;
-using prueba::ModeloImportacion;
+using prueba::ModeloPreparado;
 using prueba::Nombrado;
 
 bool Contiene(const std::string& doc, const std::string& trozo) {
@@ -19,7 +19,7 @@ bool Contiene(const std::string& doc, const std::string& trozo) {
 
 // A model with subjects LEN and MAT, groups 1A and 1B, teachers T1 and T2 and room AU2.
 struct Escuela {
-    std::unique_ptr<CDatos> d = ModeloImportacion();
+    std::unique_ptr<CDatos> d = ModeloPreparado(0);
     MCList<DHMATE>::Nodo* len = Nombrado(d->materias, "LEN");
     MCList<DHMATE>::Nodo* mat = Nombrado(d->materias, "MAT");
     MCList<DHGRUP>::Nodo* g1a = Nombrado(d->grupos, "1A");

@@ -12,7 +12,7 @@ using prueba::Bloque;
 using prueba::Exportar;
 using prueba::FijarCelda;
 using prueba::LlenarMapa;
-using prueba::ModeloImportacion;
+using prueba::ModeloPreparado;
 
 // Each tramo as "dia Tipo|indice entrada-salida [dduracion] 'clavX'[ no]" (no: not permitted).
 std::vector<std::string> Tramos(const std::string& doc) {
@@ -71,7 +71,7 @@ void JornadaPartida(CDatos& d) {
 }
 
 TEST(MarcosDeHorario, RecessAndMiddayTramosTakeTheirPlaceInTheDaysNumbering) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     JornadaPartida(*d);
     const std::string doc = Exportar(*d);
     EXPECT_EQ(prueba::ErrorDeFormato(doc), "");
@@ -89,7 +89,7 @@ TEST(MarcosDeHorario, RecessAndMiddayTramosTakeTheirPlaceInTheDaysNumbering) {
 }
 
 TEST(MarcosDeHorario, RecessesWithoutATramoAreLeftOutOfRecessAvailability) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     JornadaPartida(*d);
     BloqueMarcoDia& b = d->marcos.bloques[0][0];
     b.numRecreos = 3;
@@ -113,7 +113,7 @@ TEST(MarcosDeHorario, RecessesWithoutATramoAreLeftOutOfRecessAvailability) {
 }
 
 TEST(MarcosDeHorario, SeveralPeriodsNumberTheDaysAcrossTheWeeks) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     d->marcosHorario->FijarNumeroPeriodos(3);
     std::string doc = Exportar(*d, -1);
     EXPECT_EQ(Bloque(doc, "\t<periodos>", "\t\t</periodo>"),
@@ -138,7 +138,7 @@ TEST(MarcosDeHorario, SeveralPeriodsNumberTheDaysAcrossTheWeeks) {
 }
 
 TEST(MarcosDeHorario, ExactTimesSaturdayAndUnusableIntervals) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     BloqueMarcoDia& b = d->marcos.bloques[0][0];
     b.numLectivos = 3;
     b.claseDuracion[0] = 1;
@@ -169,7 +169,7 @@ MCList<DHPROF>::Nodo* Profesor(CDatos& d, const char* nombre) {
 }
 
 TEST(Plantilla, ResourceCellsOtherThanAvailableFollowTheFrameMap) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     auto* p = Profesor(*d, "Ana");
     FijarCelda(p->dato.plantilla[0][0], 1, 0, 0);
     FijarCelda(p->dato.plantilla[0][0], 2, 1, 2);
@@ -189,7 +189,7 @@ TEST(Plantilla, ResourceCellsOtherThanAvailableFollowTheFrameMap) {
 }
 
 TEST(Plantilla, ARecessShiftsTheIndicesOfTheLessonsAfterIt) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     d->marcos.bloques[0][0].numRecreos = 1;
     d->marcos.bloques[0][0].posRecreos[0] = 1;
     auto* p = Profesor(*d, "Ana");
@@ -200,7 +200,7 @@ TEST(Plantilla, ARecessShiftsTheIndicesOfTheLessonsAfterIt) {
 }
 
 TEST(Plantilla, PeriodMapsFollowTheExportedPeriods) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     d->marcosHorario->FijarNumeroPeriodos(2);
     auto* g = d->grupos.AnadirAlFinal();
     CopiarTexto(g->dato.nombre, "1A");
@@ -219,7 +219,7 @@ TEST(Plantilla, PeriodMapsFollowTheExportedPeriods) {
 }
 
 TEST(Plantilla, ResourcesListPeriodThenFrameThenDay) {
-    auto d = ModeloImportacion();
+    auto d = ModeloPreparado(0);
     d->marcos.numMarcos = 4;
     auto* m = d->materias.AnadirAlFinal();
     CopiarTexto(m->dato.nombre, "LEN");

@@ -1,7 +1,8 @@
 #include "carga.h"
 
-#include "ayuda.h"
 #include "iesfiles/fichero_horario.h"
+#include "platform/sax.h"
+#include "tests/common/modelo.h"
 #include "xmlreader/lector.h"
 
 namespace prueba {
@@ -9,7 +10,7 @@ namespace prueba {
 Carga CargarHorario(const std::string& documento, const std::string& fichero,
                     const std::function<void(CDatos&)>& antesDeEscribir) {
     Carga c;
-    c.datos = NuevoModelo();
+    c.datos = ModeloPreparado(1);
     ContextoLeerXml contexto;
     contexto.creacion = plataforma::CrearLectorSax(contexto.lector);
     contexto.datos = c.datos.get();

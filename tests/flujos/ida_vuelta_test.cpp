@@ -5,7 +5,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "ayuda.h"
+#include "platform/sax.h"
+#include "tests/common/archivos.h"
+#include "tests/common/avisos.h"
+#include "tests/common/documentos.h"
+#include "tests/common/modelo.h"
+#include "xmlreader/lector.h"
 #include "xmlwriter/exportador.h"
 
 namespace {
@@ -21,7 +26,7 @@ std::string Escrito(CDatos& d, int periodo) {
 
 // Reads `documento` through LeerXml, as the load flow does.
 std::unique_ptr<CDatos> Leido(const std::string& documento) {
-    auto d = NuevoModelo();
+    auto d = ModeloPreparado(1);
     ContextoLeerXml contexto;
     contexto.creacion = plataforma::CrearLectorSax(contexto.lector);
     contexto.datos = d.get();
@@ -108,7 +113,7 @@ TEST_F(IdaYVuelta, DocumentoDeImportacionVacio) {
     auto leido = Leido(doc);
     CompararMarcos(*origen, *leido);
 
-    std::ifstream f(std::string(KRT_FIXTURES) + "/documento_vacio.xml", std::ios::binary);
+    std::ifstream f(RutaFixture("documento_vacio.xml"), std::ios::binary);
     std::stringstream s;
     s << f.rdbuf();
     ASSERT_FALSE(s.str().empty());

@@ -4,9 +4,10 @@
 #include <tuple>
 #include <vector>
 
-#include "ayuda.h"
 #include "model/colocacion.h"
-#include "modelo_colocacion.h"
+#include "tests/common/avisos.h"
+#include "tests/common/modelo.h"
+#include "tests/common/modelo_colocacion.h"
 
 namespace {
 

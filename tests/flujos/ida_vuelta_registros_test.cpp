@@ -23,7 +23,12 @@
 #include <tuple>
 #include <type_traits>
 
-#include "ayuda.h"
+#include "platform/sax.h"
+#include "tests/common/archivos.h"
+#include "tests/common/avisos.h"
+#include "tests/common/documentos.h"
+#include "tests/common/modelo.h"
+#include "xmlreader/lector.h"
 #include "xmlwriter/exportador.h"
 
 namespace {
@@ -314,7 +319,7 @@ std::unique_ptr<CDatos> ModeloCompleto() {
 std::unique_ptr<CDatos> EscritoYLeido(CDatos& origen) {
     CExportadorXML x(&origen);
     EXPECT_EQ(x.ExportarXML(ArchivoTemporal("registros.xml", "").c_str(), nullptr, 0), 1);
-    auto leido = NuevoModelo();
+    auto leido = ModeloPreparado(1);
     ContextoLeerXml contexto;
     contexto.creacion = plataforma::CrearLectorSax(contexto.lector);
     contexto.datos = leido.get();

@@ -5,8 +5,11 @@
 #include <string_view>
 #include <vector>
 
-#include "ayuda.h"
 #include "importacion.h"
+#include "tests/common/archivos.h"
+#include "tests/common/avisos.h"
+#include "tests/common/documentos.h"
+#include "tests/common/modelo.h"
 
 namespace {
 
@@ -75,7 +78,7 @@ std::string Importar(const std::string& nombre, const std::string& datos) {
 }
 
 std::string Fixture(const char* nombre) {
-    return prueba::LeerArchivo(std::string(KRT_FIXTURES) + "/" + nombre);
+    return prueba::LeerFixture(nombre);
 }
 
 TEST(Importacion, AFileOfBareTerminatorsGivesTheDocumentOfTheBuiltInRecords) {

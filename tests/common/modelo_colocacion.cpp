@@ -1,10 +1,10 @@
-#include "modelo_colocacion.h"
+#include "tests/common/modelo_colocacion.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "ayuda.h"
+#include "tests/common/modelo.h"
 
 namespace prueba {
 
@@ -19,7 +19,7 @@ template <class T> int Nuevo(MCList<T>& lista, const char* nombre, const char* c
 
 } // namespace
 
-Modelo::Modelo() : datos(NuevoModelo()) {}
+Modelo::Modelo() : datos(ModeloPreparado(1)) {}
 
 int Modelo::Profesor(const char* nombre, const char* clave) {
     const int i = Nuevo(datos->profesores, nombre, clave);

@@ -4,9 +4,12 @@
 
 #include <filesystem>
 
-#include "ayuda.h"
 #include "carga.h"
-#include "modelo_colocacion.h"
+#include "tests/common/archivos.h"
+#include "tests/common/avisos.h"
+#include "tests/common/documentos.h"
+#include "tests/common/modelo.h"
+#include "tests/common/modelo_colocacion.h"
 
 namespace {
 
@@ -312,7 +315,7 @@ TEST_F(Horario, FilasDeAulasYSinCapacidad) {
 TEST_F(Horario, ElDocumentoDeUnaImportacionDaUnFicheroVacio) {
     // The writer's document of a data file: rooms, teachers and intervals, no sessions, and a
     // general room set with a negative count of undeclared rooms.
-    const Carga c = CargarHorario(std::string(KRT_FIXTURES) + "/documento_importado.xml", fichero);
+    const Carga c = CargarHorario(RutaFixture("documento_importado.xml"), fichero);
     ASSERT_EQ(c.leido, 1) << c.mensaje;
     EXPECT_EQ(c.escrito, 1) << c.error;
     EXPECT_TRUE(std::filesystem::exists(fichero));
