@@ -127,13 +127,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
         if (plataforma::CrearLectorSax(lector) != 0) return 0;
         lector->putContentHandler(&manejador);
         lector->AnalizarMemoria(datos, tamano);
-        Comprobar(manejador.DiasSemana() == 5 || manejador.DiasSemana() == 6);
-        Comprobar(manejador.NumeroMarcos() >= 0 && manejador.NumeroMarcos() <= NUM_MARCOS);
     }
 
     const DHMARCOS& m = d->marcos;
     Comprobar(m.numPeriodos >= 1 && m.numPeriodos <= NUM_PERIODOS);
     Comprobar(m.numMarcos >= 1 && m.numMarcos <= NUM_MARCOS);
+    Comprobar(d->marcosHorario->DiasSemana() == 5 || d->marcosHorario->DiasSemana() == 6);
     Comprobar(m.numAulasGeneral <= MAX_AULAS_GENERAL);
     for (const auto& marco : m.bloques)
         for (const BloqueMarcoDia& b : marco) {

@@ -136,20 +136,6 @@ public:
     static MCList<DHSESI>::Nodo* BuscarSesionPorId(CDatos* datos, int id);
     static MCList<DHSESI>::Nodo* BuscarNodoSesion(CDatos* datos, int id);
 
-    // ---- State, read by the tests
-    const REGISTROENCURSO& Registro() const { return *registro_; }
-    const char* Version() const { return version_; }
-    int DiasSemana() const { return diasSemana_; }
-    int Periodo() const { return periodo_; }
-    int NumeroMarcos() const { return numMarcos_; }
-    const char* IdMarco(int i) const { return idsMarco_[i]; }
-    const MCList<RELACIONESDESESIONES>& ListaRelaciones() const { return relaciones_; }
-    const MCList<RELACIONESCONSECUTIVAS>& ListaConsecutivas() const { return consecutivas_; }
-    const std::map<std::string, int>& AlumnosPorGrupo() const { return alumnosPorGrupo_; }
-    const std::vector<std::string>& GruposAlejados() const { return gruposAlejados_; }
-    std::uint32_t OpcionesGenerales() const { return opcionesGenerales_; }
-    std::uint32_t OpcionesGruposAlejados() const { return opcionesAlejados_; }
-
     // A row of the vocabulary, and a node of its tree of paths (xmlreader/vocabulario.h).
     struct EntradaRuta;
     struct NodoRuta;

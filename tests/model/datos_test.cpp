@@ -175,7 +175,7 @@ TEST(CDatos, MatCurOrderedBySubjectThenCourseInMode0) {
 // byte for byte, and a list changed behind its back must still give the order of a walk from
 // the head.
 TEST(CDatos, MatCurOrderMatchesAWalkFromTheHead) {
-    auto d = NuevoModelo(0);
+    auto d = ModeloPreparado(0);
     const char* materias[] = {"Len", "LEN", "l\xE9n", "Cas", "ING", "ing", "\xD1U", "NU"};
     const char* cursos[] = {"1A", "1a", "2B", "1\xC1"};
     std::vector<MCList<DHMATE>::Nodo*> m;

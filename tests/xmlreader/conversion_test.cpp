@@ -302,19 +302,32 @@ TEST_F(Conversion, RelacionesDeUnaSesion) {
               "</separacion><separacion><dias>3</dias><sesion>9</sesion></separacion>"
               "</separadosNDiasOMas><profesoresIntercambiables><sesion>x</sesion>"
               "</profesoresIntercambiables>";
-    lectura_ = Leer(Documento(Sesion(dentro)));
-    const auto& lista = lectura_.manejador->ListaRelaciones();
-    ASSERT_EQ(lista.Cuenta(), 1);
-    const RELACIONESDESESIONES& s = lista.Cabeza()->dato;
-    EXPECT_EQ(s.sesion, 0);
+    // Sessions 1..17 follow session 0, each at the list index of its id; the relations are
+    // resolved at the end of the relation lists.
+    std::string sesiones = Sesion(dentro);
+    sesiones.erase(sesiones.size() - std::string("</sesionesLectivas>").size());
+    for (int i = 1; i <= 17; ++i)
+        sesiones += "<sesion id=\"" + std::to_string(i) +
+                    "\"><materia>M</materia><grupo>G</grupo><distribucionSemanal>"
+                    "<distribucionFija><numSesiones>1</numSesiones></distribucionFija>"
+                    "</distribucionSemanal></sesion>";
+    Leido("<materias><materia><nombre>M</nombre></materia></materias><grupos><grupo><nombre>G"
+          "</nombre></grupo></grupos>" +
+          sesiones + "</sesionesLectivas><listasDeRelacion/>");
+    ASSERT_EQ(Datos().sesiones.Cuenta(), 18);
+    const RelacionesSesion& s = En(Datos().sesiones, 0).relaciones;
+    // The first 16 sessions on different days, the first four before it.
     EXPECT_EQ(s.numEnDistintoDia, 16);
-    EXPECT_EQ(s.enDistintoDia[15], 16);
-    EXPECT_EQ(s.numPrevioA, 4);
-    EXPECT_EQ(s.numSeparadosNDiasOMas, 2);
-    EXPECT_EQ(s.separadosNDiasOMas[1], 9);
-    EXPECT_EQ(s.diasSeparadosNDiasOMas[1], 3);
-    EXPECT_EQ(s.numIntercambiables, 1);
-    EXPECT_EQ(s.profesoresIntercambiables[0], 0);
+    EXPECT_EQ(s.enDistintoDia[15], 16u);
+    EXPECT_EQ(s.numPrevioPosterior, 4);
+    EXPECT_EQ(En(Datos().sesiones, 4).relaciones.previoPosterior[0], 0u);
+    EXPECT_EQ(En(Datos().sesiones, 5).relaciones.numPrevioPosterior, 0);
+    // The separations, the second with its days given first.
+    EXPECT_EQ(s.numSeparacion, 2);
+    EXPECT_EQ(s.separacion[1], 9u);
+    EXPECT_EQ(s.diasSeparacion[1], 3);
+    // A partner that is no number reads as 0, the session itself: no link.
+    EXPECT_EQ(s.numIntercambiables, 0);
 }
 
 TEST_F(Conversion, AjustesDelModelo) {
@@ -335,9 +348,12 @@ TEST_F(Conversion, AjustesDelModelo) {
     const std::string periodos = "<periodos><periodo><diaFin>5</diaFin></periodo></periodos>";
     lectura_ = Leer(Documento(periodos, "20150513"));
     EXPECT_EQ(Datos().marcos.sabado, 0);
-    EXPECT_EQ(lectura_.manejador->Periodo(), 1);
     lectura_ = Leer(Documento(periodos));
     EXPECT_EQ(Datos().marcos.sabado, 1);
+    // A document that speaks of periods takes Saturday from them only, not from a slot on day 5.
+    lectura_ = Leer(
+        Documento("<periodos><periodo><diaFin>4</diaFin></periodo></periodos>" + MarcosBasicos(6)));
+    EXPECT_EQ(Datos().marcos.sabado, 0);
 
     lectura_ = Leer(Documento("<otros><notas> nota </notas><claveXDias><lunes>LUNESLARGO1"
                               "</lunes><viernes> </viernes></claveXDias></otros>"));

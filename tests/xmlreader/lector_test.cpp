@@ -273,28 +273,29 @@ TEST_F(Lector, SemanasDiasYPeriodos) {
                                std::move(ModeloD0().datos));
         EXPECT_EQ(l.datos->marcos.numPeriodos, 2);
         EXPECT_EQ(l.datos->marcos.sabado, 0);
-        EXPECT_EQ(l.manejador->DiasSemana(), 5);
-        EXPECT_NE(l.datos->colocacion.EntradaEnCelda(1, 0, 2, 0, 0), nullptr); // week 1, Wednesday
+        // Five days a week: day 7 is week 1, Wednesday.
+        EXPECT_NE(l.datos->colocacion.EntradaEnCelda(1, 0, 2, 0, 0), nullptr);
         EXPECT_EQ(CeldasOcupadas(*l.datos), 1);
     }
     {
         const Lectura l =
             Leer(Documento(MarcosDias(0, 9) + Colocacion(7)), std::move(ModeloD0().datos));
         EXPECT_EQ(l.datos->marcos.sabado, 1);
-        EXPECT_EQ(l.manejador->DiasSemana(), 6);
         EXPECT_EQ(l.datos->marcos.numPeriodos, 2);
-        EXPECT_NE(l.datos->colocacion.EntradaEnCelda(1, 0, 1, 0, 0), nullptr); // week 1, Tuesday
+        // Six days a week: day 7 is week 1, Tuesday.
+        EXPECT_NE(l.datos->colocacion.EntradaEnCelda(1, 0, 1, 0, 0), nullptr);
         EXPECT_EQ(CeldasOcupadas(*l.datos), 1);
     }
     {
-        // Older documents: six days a week, day 6 starts the next week.
+        // Older documents: six days a week, day 6 starts the next week, so days up to 10 make
+        // two weeks (five-day weeks would make three).
         const Lectura l = Leer(Documento(MarcosDias(0, 10, "saltar5"), "20150513"));
-        EXPECT_EQ(l.manejador->DiasSemana(), 6);
         EXPECT_EQ(l.datos->marcos.numPeriodos, 2);
         EXPECT_EQ(l.datos->marcos.sabado, 0);
         const Lectura sinVersion = Leer(Documento(MarcosDias(4, 6), ""));
-        EXPECT_EQ(sinVersion.manejador->DiasSemana(), 6);
         EXPECT_EQ(sinVersion.datos->marcos.sabado, 1);
+        // A document without a version is an older one: days up to 11 make two weeks.
+        EXPECT_EQ(Leer(Documento(MarcosDias(0, 11, "saltar5"), "")).datos->marcos.numPeriodos, 2);
     }
     {
         // A day far beyond the weeks raises the periods no further than there are.
@@ -415,6 +416,17 @@ TEST_F(Lector, EnUnRecreoSoloSeColocanGuardias) {
     EXPECT_EQ(l.datos->colocacion.CeldaGuardias(0, 0, 0, 1).cuenta, 1);
 }
 
+// Subject M, group G and one session of one weekly lesson for each id.
+std::string SesionesSencillas(std::initializer_list<int> ids) {
+    std::string s = "<materias><materia><nombre>M</nombre></materia></materias><grupos><grupo>"
+                    "<nombre>G</nombre></grupo></grupos><sesionesLectivas>";
+    for (int id : ids)
+        s += "<sesion id=\"" + std::to_string(id) +
+             "\"><materia>M</materia><grupo>G</grupo><distribucionSemanal><distribucionFija>"
+             "<numSesiones>1</numSesiones></distribucionFija></distribucionSemanal></sesion>";
+    return s + "</sesionesLectivas>";
+}
+
 TEST_F(Lector, ReglasAlFinalDeLosRegistros) {
     const std::string doc = Documento(
         "<profesores><profesor><nombre>  </nombre></profesor>"
@@ -426,7 +438,8 @@ TEST_F(Lector, ReglasAlFinalDeLosRegistros) {
         "</periodoLibreJornadaPartida><otrosPeriodosLibresJornadaPartida>"
         "<periodoLibreJornadaPartida><cantidad>4</cantidad><tipoDePeriodoLibre>tardes"
         "</tipoDePeriodoLibre></periodoLibreJornadaPartida></otrosPeriodosLibresJornadaPartida>"
-        "</opciones></profesor></profesores>"
+        "</opciones></profesor></profesores>" +
+        SesionesSencillas({1, 2, 3, 7, 8}) +
         "<listasDeRelacion><consecutivas>"
         "<bloqueDeSesiones><sesiones><sesion>1</sesion></sesiones></bloqueDeSesiones>"
         "<bloqueDeSesiones><sesiones><sesion>1</sesion><sesion>2</sesion><sesion>3</sesion>"
@@ -446,17 +459,23 @@ TEST_F(Lector, ReglasAlFinalDeLosRegistros) {
     EXPECT_EQ(p50.periodoLibreJornadaPartida, 0x32);
     EXPECT_EQ(p50.periodoLibreTardes, 0x44);
 
-    // Consecutive blocks of 2 or 3 sessions are kept, the first three of a longer one.
-    const auto& consecutivas = l.manejador->ListaConsecutivas();
-    ASSERT_EQ(consecutivas.Cuenta(), 2);
-    const RELACIONESCONSECUTIVAS& tres = En(consecutivas, 0);
-    EXPECT_EQ(tres.numSesiones, 3);
-    EXPECT_EQ(std::vector<int>(tres.sesiones, tres.sesiones + 3), (std::vector<int>{1, 2, 3}));
-    EXPECT_STREQ(tres.conOrden, "seguidas");
-    const RELACIONESCONSECUTIVAS& dos = En(consecutivas, 1);
-    EXPECT_EQ(dos.numSesiones, 2);
-    EXPECT_EQ(dos.sesiones[1], 8);
-    EXPECT_STREQ(dos.conOrden, "desordenadas");
+    // Consecutive blocks of 2 or 3 sessions are kept, the first three of a longer one; each
+    // member names the others by 1-based position. Sessions 1, 2, 3, 7, 8 are at positions
+    // 1..5.
+    const auto& ses = l.datos->sesiones;
+    ASSERT_EQ(ses.Cuenta(), 5);
+    auto bloque = [&](int i) {
+        const DHSESI& x = En(ses, i);
+        return std::vector<int>{x.codigoConsecutivas, static_cast<int>(x.consecutivaPrimera),
+                                static_cast<int>(x.consecutivaSegunda)};
+    };
+    // "seguidas": the first of three is 3, then 2 and 1.
+    EXPECT_EQ(bloque(0), (std::vector<int>{3, 2, 3}));
+    EXPECT_EQ(bloque(1), (std::vector<int>{2, 1, 3}));
+    EXPECT_EQ(bloque(2), (std::vector<int>{1, 1, 2}));
+    // Without conOrden a block is "desordenadas" (0); a pair has no second partner.
+    EXPECT_EQ(bloque(3), (std::vector<int>{0, 5, 0}));
+    EXPECT_EQ(bloque(4), (std::vector<int>{0, 4, 0}));
 }
 
 TEST_F(Lector, ValoresInicialesDeLosProfesores) {
@@ -482,7 +501,7 @@ TEST_F(Lector, ValoresInicialesDeLosProfesores) {
 }
 
 TEST_F(Lector, FinDeSesion) {
-    const std::string doc = Documento(
+    const std::string cuerpo =
         "<materias><materia><nombre>M</nombre></materia></materias><grupos><grupo><nombre>G"
         "</nombre></grupo></grupos>"
         "<sesionesLectivas><sesion id=\"3\"><materia>M</materia><grupo>G</grupo>"
@@ -495,16 +514,24 @@ TEST_F(Lector, FinDeSesion) {
         "</numSesiones></distribucion><distribucion><numSesiones>4</numSesiones></distribucion>"
         "<distribucion><numSesiones>5</numSesiones></distribucion><distribucion><numSesiones>M"
         "</numSesiones></distribucion></distribucionPersonalizada></distribucionSemanal>"
-        "</sesion></sesionesLectivas>");
-    const Lectura l = Leer(doc);
+        "</sesion></sesionesLectivas>";
+    const Lectura l = Leer(Documento(cuerpo));
     // The second has no group. The first has a variable distribution of 7 intervals.
     ASSERT_EQ(l.datos->sesiones.Cuenta(), 1);
     EXPECT_STREQ(En(l.datos->sesiones, 0).distribucion, "22111");
     EXPECT_EQ(En(l.datos->sesiones, 0).tipoDistribucion, 1);
-    // Its relations are kept all the same, to be resolved at the end of the relation lists.
-    ASSERT_EQ(l.manejador->ListaRelaciones().Cuenta(), 1);
-    EXPECT_EQ(l.manejador->ListaRelaciones().Cabeza()->dato.sesion, 4);
-    const REGISTROENCURSO& r = l.manejador->Registro();
+
+    // The same second session with a group: its relations are resolved at the end of the
+    // relation lists, and its personalised distributions are the first one and then up to
+    // four alternatives (an empty one counts for none; the fifth goes on in the fourth).
+    const Lectura conGrupo =
+        Leer(Documento(Reemplazar(cuerpo, "<noConsecutivas>", "<grupo>G</grupo><noConsecutivas>") +
+                       "<listasDeRelacion/>"));
+    ASSERT_EQ(conGrupo.datos->sesiones.Cuenta(), 2);
+    const DHSESI& r = En(conGrupo.datos->sesiones, 1);
+    EXPECT_EQ(r.relaciones.numNoConsecutivas, 1);
+    EXPECT_EQ(r.relaciones.noConsecutivas[0], 0u);
+    EXPECT_EQ(En(conGrupo.datos->sesiones, 0).relaciones.noConsecutivas[0], 1u);
     EXPECT_STREQ(r.distribucion, "2");
     EXPECT_STREQ(r.distribucionesAlternativas[0], "11");
     EXPECT_STREQ(r.distribucionesAlternativas[1], "3");

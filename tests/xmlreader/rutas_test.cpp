@@ -53,7 +53,6 @@ TEST_F(Rutas, IdentificadoresDeMarco) {
                               "</marcoHorario>";
     {
         const Lectura l = Leer(DosMarcos(CeldaProfesor(" marco=\"B\""), sinId));
-        EXPECT_EQ(l.manejador->NumeroMarcos(), 2);
         EXPECT_EQ(l.datos->marcos.numMarcos, 2);
         EXPECT_STREQ(l.datos->marcos.nombresMarco[1], "Tarde");
         EXPECT_STREQ(l.datos->marcos.clavesMarco[1], "kB");
@@ -81,7 +80,6 @@ TEST_F(Rutas, UnQuintoMarcoSeIgnoraConSusTramos) {
         s += "</marcoHorario>";
     }
     const Lectura l = Leer(Documento(s + "</marcosDeHorario>"));
-    EXPECT_EQ(l.manejador->NumeroMarcos(), 4);
     EXPECT_EQ(l.datos->marcos.numMarcos, 4);
     for (int f = 0; f < 4; ++f) {
         EXPECT_EQ(l.datos->marcos.bloques[f][0].numLectivos, 3) << f;
