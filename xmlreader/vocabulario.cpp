@@ -803,6 +803,10 @@ const Arbol& ArbolDeRutas() {
 
 } // namespace
 
+std::span<const MyContentInterno2::EntradaRuta> Vocabulario() {
+    return kVocabulario;
+}
+
 const MyContentInterno2::NodoRuta* NodoDocumento() {
     return &ArbolDeRutas().nodos[0];
 }

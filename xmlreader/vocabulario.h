@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -278,6 +279,9 @@ struct MyContentInterno2::NodoRuta {
     const EntradaRuta* entrada = nullptr;
     std::map<std::string, int, std::less<>> hijos; // index in the tree's node list
 };
+
+// Every row, sorted by path.
+std::span<const MyContentInterno2::EntradaRuta> Vocabulario();
 
 // The node of the document itself, parent of the root element.
 const MyContentInterno2::NodoRuta* NodoDocumento();

@@ -433,4 +433,46 @@ TEST(EsNumerico, SoloCifrasAscii) {
         EXPECT_EQ(EsNumerico(t), 0) << t;
 }
 
+// A chain is followed from any of its entries to its marked end, up to the next head (a
+// simultaneous session or the next chain) or to the end of the table, whichever comes first.
+TEST(TablaColocacion, SiguienteEnCadenaYVaciar) {
+    auto d = ModeloPreparado(1);
+    TablaColocacion& t = d->colocacion;
+    auto entrada = [&](std::uint8_t tipoCadena, std::uint8_t fin) {
+        ENTRADACOLOCACION e{};
+        e.tipoCadena = tipoCadena;
+        e.finCadena = fin;
+        return t.AnadirEntrada(e);
+    };
+    entrada(CADENA_CABEZA, 0);        // 0: a main record with companions
+    entrada(CADENA_MATERIA, 0);       // 1
+    entrada(CADENA_PROFESOR, 0);      // 2
+    entrada(CADENA_CABEZA, 0);        // 3: a simultaneous session
+    entrada(CADENA_SOLA, FIN_CADENA); // 4: ends its chain
+    entrada(CADENA_PROFESOR, 0);      // 5: the last of the table
+    auto cadena = [&](std::size_t desde) {
+        std::vector<std::size_t> v;
+        for (const ENTRADACOLOCACION* e = &t.Entradas()[desde]; e != nullptr;
+             e = t.SiguienteEnCadena(e))
+            v.push_back(t.IndiceDe(e));
+        return v;
+    };
+    EXPECT_EQ(cadena(0), (std::vector<std::size_t>{0, 1, 2}));
+    EXPECT_EQ(cadena(3), (std::vector<std::size_t>{3, 4}));
+    EXPECT_EQ(cadena(5), (std::vector<std::size_t>{5}));
+
+    t.FijarFilas(2);
+    t.CrearRejilla(0, 0);
+    *t.CeldaRejilla(0, 0, 1, 2, 1) = 5;
+    EXPECT_EQ(t.EntradaEnCelda(0, 0, 1, 2, 1), &t.Entradas()[4]);
+    EXPECT_EQ(t.CeldaRejilla(0, 1, 1, 2, 1), nullptr); // a grid not built
+    EXPECT_EQ(t.CeldaRejilla(0, 0, 1, 2, 2), nullptr); // past the rows
+    t.CeldaGuardias(0, 0, 0, 0).cuenta = 1;
+    t.Vaciar();
+    EXPECT_TRUE(t.Entradas().empty());
+    EXPECT_EQ(t.Filas(), 0);
+    EXPECT_FALSE(t.HayRejilla(0, 0));
+    EXPECT_EQ(t.CeldaGuardias(0, 0, 0, 0).cuenta, 0);
+}
+
 } // namespace
