@@ -9,6 +9,7 @@
 // and numbers, and the lists of names; options, availability, relations and frame slots have
 // files of their own.
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 #include <string_view>
 
@@ -75,13 +76,15 @@ void MyContentInterno2::ConvertirTexto(const ConversionTexto& c, const char16_t*
     default:
         break;
     }
-    // The conversions with rules of their own, by subject.
-    ConvertirAjuste(c.destino, c.parametro, t, n) ||
+    // The conversions with rules of their own, by subject: each takes only its own.
+    [[maybe_unused]] const bool convertido =
+        ConvertirAjuste(c.destino, c.parametro, t, n) ||
         ConvertirRegistro(c.destino, c.parametro, t, n) || ConvertirLista(c.destino, t, n) ||
         ConvertirRelacion(c.destino, t, n) ||
         ConvertirOpcionProfesor(c.destino, c.parametro, t, n) ||
         ConvertirOpcionSesion(c.destino, c.parametro, t, n) ||
         ConvertirDisponibilidad(c.destino, t, n) || ConvertirTramoMarco(c.destino, t, n);
+    assert(convertido && "a destination of the vocabulary without its conversion");
 }
 
 // ---- The document and the model's settings ----------------------------------------------------

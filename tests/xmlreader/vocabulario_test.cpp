@@ -79,4 +79,21 @@ TEST(Vocabulario, UnElementoDesconocidoNoCambiaLoQueLeeSuPadre) {
     EXPECT_EQ(Nombres(l.datos->materias), (std::vector<std::string>{"M2"}));
 }
 
+// Each row's element, alone in a document down its path with a short text, is read without
+// failure; builds with assertions check that its conversion exists.
+TEST(Vocabulario, CadaFilaSeLeeSolaEnUnDocumento) {
+    Entorno entorno;
+    for (const auto& e : Vocabulario()) {
+        const std::vector<std::string> nombres = Partes(e.ruta, false);
+        std::string doc = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n";
+        for (const std::string& n : nombres)
+            doc += "<" + n + ">";
+        doc += "1";
+        for (auto n = nombres.rbegin(); n != nombres.rend(); ++n)
+            doc += "</" + *n + ">";
+        const Lectura l = Leer(doc);
+        EXPECT_EQ(l.estado, 0u) << e.ruta;
+    }
+}
+
 } // namespace
