@@ -95,7 +95,9 @@ int CEscritorHorarioIes::CopiarCampo(char* campo, const char* texto, int n, cons
 }
 
 int CEscritorHorarioIes::EscribirRegistro(int fd, const RegistroHorarioIes& registro) {
-    return plataforma::EscribirTodo(fd, &registro, sizeof registro) ? ESCRITO : FALLO;
+    if (!plataforma::EscribirTodo(fd, &registro, sizeof registro)) return FALLO;
+    ++registrosEscritos_;
+    return ESCRITO;
 }
 
 int CEscritorHorarioIes::EscribirSesion(const ENTRADACOLOCACION& e, int d, int s, int k, int fd,
@@ -170,6 +172,7 @@ int CEscritorHorarioIes::EscribirFicheroIes(const char* ruta, std::string& texto
         return 0;
     }
     m_bAvisarTruncado = 1;
+    registrosEscritos_ = 0;
     enEscritura_ = false;
     IndicesDe(datos);
     enEscritura_ = true;

@@ -65,6 +65,9 @@ public:
     // m_bAvisarTruncado is 1; `tipo` names the field in the question. 0 when cancelled.
     int CopiarCampo(char* campo, const char* texto, int n, const char* tipo);
 
+    // Records written by the last whole write (activities and duties).
+    int RegistrosEscritos() const { return registrosEscritos_; }
+
 private:
     template <std::size_t N> int Copiar(char (&campo)[N], const char* texto, const char* tipo) {
         return CopiarCampo(campo, texto, static_cast<int>(N - 1), tipo);
@@ -87,4 +90,5 @@ private:
 
     Indices indices_;
     bool enEscritura_ = false;
+    int registrosEscritos_ = 0;
 };
