@@ -13,7 +13,8 @@ namespace {
 bool LeerEnteroEstricto(const std::string& texto, int& valor) {
     std::size_t i = 0;
     const std::size_t n = texto.size();
-    while (i < n && EsEspacio(static_cast<unsigned char>(texto[i]))) ++i;
+    while (i < n && EsEspacio(static_cast<unsigned char>(texto[i])))
+        ++i;
     bool negativo = false;
     if (i < n && (texto[i] == '-' || texto[i] == '+')) negativo = texto[i++] == '-';
     const std::size_t inicio = i;
@@ -24,7 +25,8 @@ bool LeerEnteroEstricto(const std::string& texto, int& valor) {
         ++i;
     }
     if (i == inicio) return false;
-    while (i < n && EsEspacio(static_cast<unsigned char>(texto[i]))) ++i;
+    while (i < n && EsEspacio(static_cast<unsigned char>(texto[i])))
+        ++i;
     if (i != n) return false;
     if (negativo) v = -v;
     if (v > INT_MAX || v < INT_MIN) return false;
@@ -55,8 +57,7 @@ void IntercambioDatos::Entero(int control, int& valor) {
         textos_[control] = std::to_string(valor);
         return;
     }
-    if (!LeerEnteroEstricto(textos_[control], valor))
-        Refusar("Escriba un n\xFAmero entero.");
+    if (!LeerEnteroEstricto(textos_[control], valor)) Refusar("Escriba un n\xFAmero entero.");
 }
 
 void IntercambioDatos::Casilla(int control, int& valor) {
@@ -65,7 +66,7 @@ void IntercambioDatos::Casilla(int control, int& valor) {
     if (guardar_)
         valor = textos_[control] == "1" ? 1 : 0;
     else
-        textos_[control] = valor != 0 ? "1" : "0";
+        textos_[control] = std::string(1, valor != 0 ? '1' : '0');
 }
 
 void IntercambioDatos::MaximoCaracteres(const std::string& valor, int maximo) {

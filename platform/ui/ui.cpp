@@ -182,8 +182,7 @@ public:
             } else {
                 archivo = inicial;
             }
-            if (!carpeta.empty() &&
-                (::stat(carpeta.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))) {
+            if (!carpeta.empty() && (::stat(carpeta.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))) {
                 r.errorExtendido = kErrorNombreArchivoNoValido;
                 return r;
             }
@@ -230,8 +229,8 @@ private:
     std::vector<wxWindow*> abiertos_;
 };
 
-DialogoTabla::DialogoTabla(wxWindow* padre, const recursos::Dialogo& plantilla,
-                           CDialogo& dialogo, InterfazPantalla& interfaz)
+DialogoTabla::DialogoTabla(wxWindow* padre, const recursos::Dialogo& plantilla, CDialogo& dialogo,
+                           InterfazPantalla& interfaz)
     : wxDialog(padre, wxID_ANY, APantalla(plantilla.titulo)), dialogo_(dialogo),
       interfaz_(interfaz) {
     int derecha = 0, abajo = 0;
@@ -306,8 +305,7 @@ void DialogoTabla::Crear(const recursos::Control& c) {
     case TipoControl::Imagen:
     case TipoControl::Icono: {
         auto* b = new wxStaticBitmap(this, id, Imagen(c.imagen), lugar);
-        if (c.id > 0)
-            b->Bind(wxEVT_LEFT_UP, [this, cid = c.id](wxMouseEvent&) { Comando(cid); });
+        if (c.id > 0) b->Bind(wxEVT_LEFT_UP, [this, cid = c.id](wxMouseEvent&) { Comando(cid); });
         w = b;
         break;
     }
@@ -380,7 +378,7 @@ std::map<int, std::string> DialogoTabla::Textos() const {
         if (auto* edit = dynamic_cast<wxTextCtrl*>(w))
             textos[id] = DePantalla(edit->GetValue());
         else if (auto* casilla = dynamic_cast<wxCheckBox*>(w))
-            textos[id] = casilla->GetValue() ? "1" : "0";
+            textos[id] = std::string(1, casilla->GetValue() ? '1' : '0');
     }
     return textos;
 }
