@@ -98,6 +98,7 @@ private:
     std::map<int, wxWindow*> controles_;
     std::map<int, int> companeros_; // up-down control -> its edit
     std::map<int, std::pair<int, int>> rangos_;
+    std::map<int, int> idsControl_; // window id -> control id, where they differ
 };
 
 class InterfazPantalla : public Interfaz {
@@ -247,7 +248,10 @@ DialogoTabla::DialogoTabla(wxWindow* padre, const recursos::Dialogo& plantilla, 
     if (controles_.count(recursos::IDOK)) SetAffirmativeId(recursos::IDOK);
     if (controles_.count(recursos::IDCANCEL)) SetEscapeId(recursos::IDCANCEL);
 
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) { Comando(e.GetId()); });
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent& e) {
+        const auto it = idsControl_.find(e.GetId());
+        Comando(it != idsControl_.end() ? it->second : e.GetId());
+    });
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { EndModal(recursos::IDCANCEL); });
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
         if (e.GetKeyCode() == WXK_F1)
@@ -264,7 +268,13 @@ DialogoTabla::DialogoTabla(wxWindow* padre, const recursos::Dialogo& plantilla, 
 void DialogoTabla::Crear(const recursos::Control& c) {
     const wxPoint lugar = ConvertDialogToPixels(wxPoint(c.x, c.y));
     const wxSize tamano = ConvertDialogToPixels(wxSize(c.ancho, c.alto));
-    const wxWindowID id = c.id > 0 ? c.id : wxID_ANY;
+    // wx takes window ids below 32767 only; a larger control id gets one from the free range
+    // above the template's ids, and events are reported with the control id.
+    wxWindowID id = c.id > 0 ? c.id : wxID_ANY;
+    if (id > 30000) {
+        id = 30000 + static_cast<int>(idsControl_.size());
+        idsControl_[id] = c.id;
+    }
     const wxString texto = c.texto != nullptr ? APantalla(c.texto) : wxString();
     wxWindow* w = nullptr;
     switch (c.tipo) {

@@ -7,15 +7,11 @@
 #include "app/brenmoor.h"
 #include "guion.h"
 #include "tests/iesfiles/generador.h"
-#include "iesfiles/lector_ies.h"
 #include "platform/error.h"
-#include "platform/sax.h"
 #include "resources/dialogos.h"
 #include "tests/common/archivos.h"
-#include "tests/common/modelo.h"
+#include "tests/common/rutas.h"
 #include "tests/platform/entorno.h"
-#include "xmlreader/lector.h"
-#include "xmlwriter/exportador.h"
 
 namespace {
 
@@ -29,6 +25,8 @@ using prueba::LeerArchivo;
 using prueba::PasoDialogo;
 
 const std::string kSolucion = std::string(KRT_FIXTURES) + "/xmlreader/d0.xml";
+// The sample data file of the demo and of the tests of the real program.
+const std::string kMuestra = std::string(KRT_FIXTURES) + "/app/iestokrt_muestra.dat";
 const std::string kSinHorario = std::string(KRT_FIXTURES) + "/documento_importado.xml";
 
 const std::string kSistema32 =
@@ -54,6 +52,12 @@ std::string DatosDeMuestra() {
     f.Intervalo("0830  0920  1").Intervalo("0920  1010  2");
     f.MateCur("M1", "1ESO", 4).MateCur("L1", "1ESO", 3);
     return f.Bytes();
+}
+
+TEST(Muestra, TheSampleDataFileHoldsTheSmallSchool) {
+    EXPECT_EQ(LeerArchivo(kMuestra), DatosDeMuestra());
+    auto modelo = prueba::ModeloPreparado(0);
+    EXPECT_EQ(prueba::Leer(DatosDeMuestra(), *modelo), 1);
 }
 
 class Flujos : public ::testing::Test {
@@ -156,15 +160,12 @@ TEST_F(Flujos, ImportOfACutDataFileShowsTheLogThenTheSection) {
 }
 
 TEST_F(Flujos, ImportWritesTheDocumentTheLibraryPathWrites) {
-    const std::string datos = carpeta.Escribir("muestra.dat", DatosDeMuestra());
+    const std::string datos = kMuestra;
     entorno.Fijar("VADREL_DATOS", datos);
 
     // The library path: the same data file read and written without the flow.
-    auto modelo = prueba::ModeloPreparado(0);
     std::string error;
-    ASSERT_EQ(LeerFicheroIes(datos.c_str(), error, *modelo), 1) << error;
-    CExportadorXML escritor(modelo.get());
-    ASSERT_EQ(escritor.ExportarXML((carpeta / "esperado.xml").c_str(), nullptr, 0), 1);
+    ASSERT_EQ(prueba::RutaImportacion(datos, carpeta / "esperado.xml", error), 1) << error;
 
     const std::string destino = ui.documentos + "/horario.XML";
     ui.pasos = {{kIdOk, {}}};
@@ -184,7 +185,7 @@ TEST_F(Flujos, ImportWritesTheDocumentTheLibraryPathWrites) {
 }
 
 TEST_F(Flujos, ImportSaveDialogOutcomes) {
-    entorno.Fijar("VADREL_DATOS", carpeta.Escribir("muestra.dat", DatosDeMuestra()));
+    entorno.Fijar("VADREL_DATOS", kMuestra);
     auto importar = [&](plataforma::ResultadoArchivo r) {
         ui.mensajes.clear();
         ui.pasos = {{kIdOk, {}}};
@@ -284,19 +285,10 @@ TEST_F(Flujos, LoadTransferDialogDefaultsAndCancel) {
 
 TEST_F(Flujos, LoadHandsTheLibraryPathsTimetableFileToTheCompanion) {
     // The library path: the document read and the timetable file written without the flow.
-    auto modelo = prueba::ModeloPreparado(1);
-    ContextoLeerXml contexto;
-    contexto.creacion = plataforma::CrearLectorSax(contexto.lector);
-    contexto.datos = modelo.get();
-    std::string mensaje;
-    ASSERT_EQ(LeerXml(mensaje, kSolucion.c_str(), contexto), 1) << mensaje;
-    modelo->marcosHorario->NombrarTramosPorDefecto();
-    if (modelo->aulas.Cuenta() - 1 > modelo->marcos.numAulasGeneral)
-        modelo->marcosHorario->FijarAulasGeneral(modelo->aulas.Cuenta() - 1);
-    CEscritorHorarioIes escritor;
-    escritor.m_bEscribirOtrasActividades = 1;
-    ASSERT_EQ(escritor.EscribirFicheroIes((carpeta / "esperado.dat").c_str(), mensaje, *modelo), 1);
-    ASSERT_GT(escritor.RegistrosEscritos(), 0);
+    std::string error;
+    int registros = 0;
+    ASSERT_EQ(prueba::RutaCarga(kSolucion, carpeta / "esperado.dat", error, &registros), 1);
+    ASSERT_GT(registros, 0);
 
     // An existing table in a folder with a blank: no question, left as it was.
     const std::string base = carpeta.Ruta() + "/ies datos";
