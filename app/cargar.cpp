@@ -26,9 +26,8 @@ std::string TextoUltimoError() {
 }
 
 bool TerminaEnXml(const std::string& ruta) {
-    return ruta.size() >= 4 &&
-           plataforma::IgualesSinMayusculasAscii(std::string_view(ruta).substr(ruta.size() - 4),
-                                                 ".xml");
+    return ruta.size() >= 4 && plataforma::IgualesSinMayusculasAscii(
+                                   std::string_view(ruta).substr(ruta.size() - 4), ".xml");
 }
 
 } // namespace

@@ -126,8 +126,7 @@ void CBrenmoorDlg::GuardarXml(CDatos& datos) {
     }
 }
 
-int CBrenmoorDlg::EscribirXml(CDatos& datos, const std::string& ruta, bool mensaje,
-                              int periodo) {
+int CBrenmoorDlg::EscribirXml(CDatos& datos, const std::string& ruta, bool mensaje, int periodo) {
     plataforma::CursorEsperaActivo espera(m_interfaz);
     CExportadorXML escritor(&datos);
     if (escritor.ExportarXML(ruta.c_str(), nullptr, periodo) != 1) return -1;

@@ -48,10 +48,10 @@ enum class TipoControl {
     BotonImagen, // push button drawn with pictures
     Edicion,     // single-line edit
     EdicionMultilinea,
-    Casilla,     // check box
-    Flechas,     // up-down arrows, buddy of the edit before it
-    Imagen,      // static bitmap
-    Icono,       // static icon; a control with an id of its own reports clicks
+    Casilla, // check box
+    Flechas, // up-down arrows, buddy of the edit before it
+    Imagen,  // static bitmap
+    Icono,   // static icon; a control with an id of its own reports clicks
 };
 
 struct Control {
@@ -75,6 +75,7 @@ const Dialogo* BuscarDialogo(int id);
 inline constexpr const char* kNombreSitioWeb = "brenmoor.example";
 // The web site and the page of video tutorials on it.
 inline constexpr const char* kPaginaInicio = "https://brenmoor.example";
-inline constexpr const char* kPaginaVideotutorial = "https://brenmoor.example/es/ES/videotutoriales/v7";
+inline constexpr const char* kPaginaVideotutorial =
+    "https://brenmoor.example/es/ES/videotutoriales/v7";
 
 } // namespace recursos

@@ -6,11 +6,11 @@
 
 #include "app/brenmoor.h"
 #include "guion.h"
-#include "tests/iesfiles/generador.h"
 #include "platform/error.h"
 #include "resources/dialogos.h"
 #include "tests/common/archivos.h"
 #include "tests/common/rutas.h"
+#include "tests/iesfiles/generador.h"
 #include "tests/platform/entorno.h"
 
 namespace {
@@ -140,7 +140,8 @@ TEST_F(Flujos, ImportCompanionArgumentsAndFailures) {
     ui.pasos = {{kIdOk, {}}};
     dlg.OnBnClickedImportar();
     ASSERT_EQ(ui.mensajes.size(), 1u);
-    EXPECT_EQ(ui.mensajes[0].texto, TextoError(plataforma::codigo::ArchivoNoEncontrado) + kSistema32);
+    EXPECT_EQ(ui.mensajes[0].texto,
+              TextoError(plataforma::codigo::ArchivoNoEncontrado) + kSistema32);
     EXPECT_EQ(ui.mensajes[0].icono, Icono::Informacion);
 }
 
