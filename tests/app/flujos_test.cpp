@@ -9,7 +9,9 @@
 #include "platform/error.h"
 #include "resources/dialogos.h"
 #include "tests/common/archivos.h"
-#include "tests/common/rutas.h"
+#include "tests/common/carga.h"
+#include "tests/common/importacion.h"
+#include "tests/common/modelo.h"
 #include "tests/iesfiles/generador.h"
 #include "tests/platform/entorno.h"
 
@@ -24,10 +26,10 @@ using prueba::Elegido;
 using prueba::LeerArchivo;
 using prueba::PasoDialogo;
 
-const std::string kSolucion = std::string(KRT_FIXTURES) + "/xmlreader/d0.xml";
+const std::string kSolucion = prueba::RutaFixture("una_sesion_colocada.xml");
 // The sample data file of the demo and of the tests of the real program.
-const std::string kMuestra = std::string(KRT_FIXTURES) + "/app/iestokrt_muestra.dat";
-const std::string kSinHorario = std::string(KRT_FIXTURES) + "/documento_importado.xml";
+const std::string kMuestra = prueba::RutaFixture("app/iestokrt_muestra.dat");
+const std::string kSinHorario = prueba::RutaFixture("documento_importado.xml");
 
 const std::string kSistema32 =
     "\nEste proceso debe hacerse en un sistema de 32 bits. Puede usar el mismo servidor de "
@@ -166,7 +168,7 @@ TEST_F(Flujos, ImportWritesTheDocumentTheLibraryPathWrites) {
 
     // The library path: the same data file read and written without the flow.
     std::string error;
-    ASSERT_EQ(prueba::RutaImportacion(datos, carpeta / "esperado.xml", error), 1) << error;
+    ASSERT_EQ(prueba::ImportarArchivo(datos, carpeta / "esperado.xml", error), 1) << error;
 
     const std::string destino = ui.documentos + "/horario.XML";
     ui.pasos = {{kIdOk, {}}};
@@ -286,10 +288,9 @@ TEST_F(Flujos, LoadTransferDialogDefaultsAndCancel) {
 
 TEST_F(Flujos, LoadHandsTheLibraryPathsTimetableFileToTheCompanion) {
     // The library path: the document read and the timetable file written without the flow.
-    std::string error;
-    int registros = 0;
-    ASSERT_EQ(prueba::RutaCarga(kSolucion, carpeta / "esperado.dat", error, &registros), 1);
-    ASSERT_GT(registros, 0);
+    const prueba::Carga esperada = prueba::CargarHorario(kSolucion, carpeta / "esperado.dat");
+    ASSERT_EQ(esperada.escrito, 1) << esperada.mensaje << esperada.error;
+    ASSERT_FALSE(LeerArchivo(carpeta / "esperado.dat").empty());
 
     // An existing table in a folder with a blank: no question, left as it was.
     const std::string base = carpeta.Ruta() + "/ies datos";

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "carga.h"
+#include "tests/common/carga.h"
 #include "tests/common/archivos.h"
 #include "tests/common/avisos.h"
 #include "tests/common/documentos.h"

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "importacion.h"
+#include "tests/common/importacion.h"
 #include "tests/common/archivos.h"
 #include "tests/common/avisos.h"
 #include "tests/common/documentos.h"

@@ -154,7 +154,7 @@ grep -q 'numSesiones="4.00"' "$trabajo/home/Documentos/planificador.xml" ||
 
 # ---- Load flow end to end: open dialog, transfer dialog accepted, companion, message.
 printf '[QEDBF]\nDatabase=%s\n' "$trabajo/ies datos" >"$ODBCINI"
-solucion="$pruebas/fixtures/xmlreader/d0.xml"
+solucion="$pruebas/fixtures/una_sesion_colocada.xml"
 "$biblioteca" cargar "$solucion" "$trabajo/esperado.dat" || fallo "ruta de biblioteca (carga)"
 pulsar "$principal" "${PRINCIPAL[@]}" $((102 + 68)) $((55 + 7))
 abrir=$(esperar_ventana Abrir)

@@ -5,17 +5,22 @@
 #include <cstdio>
 #include <cstring>
 
-#include "tests/common/rutas.h"
+#include "tests/common/carga.h"
+#include "tests/common/importacion.h"
 
 int main(int argc, char** argv) {
     if (argc != 4) {
         std::fprintf(stderr, "uso: %s importar|cargar <entrada> <salida>\n", argv[0]);
         return 2;
     }
-    std::string error;
-    const int r = std::strcmp(argv[1], "importar") == 0
-                      ? prueba::RutaImportacion(argv[2], argv[3], error)
-                      : prueba::RutaCarga(argv[2], argv[3], error);
-    if (r != 1) std::fprintf(stderr, "%s\n", error.c_str());
-    return r == 1 ? 0 : 1;
+    if (std::strcmp(argv[1], "importar") == 0) {
+        std::string error;
+        if (prueba::ImportarArchivo(argv[2], argv[3], error) == 1) return 0;
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    const prueba::Carga c = prueba::CargarHorario(argv[2], argv[3]);
+    if (c.escrito == 1) return 0;
+    std::fprintf(stderr, "%s%s\n", c.mensaje.c_str(), c.error.c_str());
+    return 1;
 }

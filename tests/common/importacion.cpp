@@ -1,4 +1,4 @@
-#include "importacion.h"
+#include "tests/common/importacion.h"
 
 #include "iesfiles/lector_ies.h"
 #include "tests/common/modelo.h"

@@ -1,4 +1,4 @@
-#include "carga.h"
+#include "tests/common/carga.h"
 
 #include "iesfiles/fichero_horario.h"
 #include "platform/sax.h"
