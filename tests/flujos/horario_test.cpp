@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "tests/common/carga.h"
 #include "tests/common/archivos.h"
 #include "tests/common/avisos.h"
+#include "tests/common/carga.h"
 #include "tests/common/documentos.h"
 #include "tests/common/modelo.h"
 #include "tests/common/modelo_colocacion.h"

@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/common/importacion.h"
 #include "tests/common/archivos.h"
 #include "tests/common/avisos.h"
 #include "tests/common/documentos.h"
+#include "tests/common/importacion.h"
 #include "tests/common/modelo.h"
 
 namespace {
