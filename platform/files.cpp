@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "platform/error.h"
+#include "platform/text.h"
 
 namespace plataforma {
 
@@ -21,9 +22,10 @@ int AbrirParaLeer(const char* ruta) {
     }
     // O_NONBLOCK keeps the open of a FIFO or a device from waiting; once the file is known to
     // be a regular one, reads go back to blocking (which they always are on regular files).
+    const std::string rutaSistema = AnsiAUtf8(ruta);
     int fd;
     do {
-        fd = ::open(ruta, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        fd = ::open(rutaSistema.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         FijarUltimoErrorErrno(errno);
@@ -56,9 +58,10 @@ int CrearParaEscribir(const char* ruta) {
         FijarUltimoError(codigo::RutaNoEncontrada);
         return -1;
     }
+    const std::string rutaSistema = AnsiAUtf8(ruta);
     int fd;
     do {
-        fd = ::open(ruta, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        fd = ::open(rutaSistema.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) FijarUltimoErrorErrno(errno);
     return fd;
@@ -109,6 +112,8 @@ int ArchivoDeReemplazo::Crear(const char* ruta) {
         FijarUltimoError(codigo::RutaNoEncontrada);
         return -1;
     }
+    const std::string rutaSistema = AnsiAUtf8(ruta);
+    ruta = rutaSistema.c_str();
     destino_ = ruta;
     if (destino_.back() == '/') {
         FijarUltimoError(codigo::AccesoDenegado);
@@ -276,11 +281,11 @@ bool LeerArchivoEntero(const char* ruta, std::string& contenido) {
 
 bool ExisteArchivo(const char* ruta) {
     struct stat st;
-    return ruta != nullptr && ::stat(ruta, &st) == 0;
+    return ruta != nullptr && ::stat(AnsiAUtf8(ruta).c_str(), &st) == 0;
 }
 
 bool BorrarArchivo(const char* ruta) {
-    if (ruta == nullptr || ::unlink(ruta) != 0) {
+    if (ruta == nullptr || ::unlink(AnsiAUtf8(ruta).c_str()) != 0) {
         if (ruta != nullptr) FijarUltimoErrorErrno(errno);
         return false;
     }

@@ -1,7 +1,8 @@
 // File services: whole records read and written through file descriptors.
 //
-// Every failing call sets the layer's last-error code (platform/error.h); successful calls
-// leave it as it was.
+// Paths are the program's text (Windows-1252); they reach the system in UTF-8, the encoding of
+// file names here. Every failing call sets the layer's last-error code (platform/error.h);
+// successful calls leave it as it was.
 #pragma once
 
 #include <cstddef>

@@ -45,7 +45,7 @@ std::string LeerPerfilDe(const std::string& ruta, const std::string& seccion,
         return porDefecto;
     }
     std::string contenido;
-    if (!LeerArchivoEntero(AnsiAUtf8(ruta).c_str(), contenido)) return porDefecto;
+    if (!LeerArchivoEntero(ruta.c_str(), contenido)) return porDefecto;
     const std::string_view texto = contenido;
     bool enSeccion = false;
     for (std::size_t inicio = 0; inicio < texto.size();) {

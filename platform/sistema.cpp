@@ -44,7 +44,7 @@ std::string CarpetaXdgDocumentos(const std::string& home) {
     // A missing or unreadable file only means there is no such folder: the last error stays.
     const std::uint32_t antes = UltimoError();
     std::string contenido;
-    if (!LeerArchivoEntero((configuracion + "/user-dirs.dirs").c_str(), contenido)) {
+    if (!LeerArchivoEntero(Utf8AAnsi(configuracion + "/user-dirs.dirs").c_str(), contenido)) {
         FijarUltimoError(antes);
         return {};
     }
@@ -117,7 +117,7 @@ std::string UnirRuta(const std::string& carpeta, const std::string& nombre) {
 }
 
 bool Existe(const std::string& ruta) {
-    return !EsRutaConUnidad(ruta) && ExisteArchivo(AnsiAUtf8(ruta).c_str());
+    return !EsRutaConUnidad(ruta) && ExisteArchivo(ruta.c_str());
 }
 
 bool CrearArchivoVacio(const std::string& ruta) {
@@ -125,7 +125,7 @@ bool CrearArchivoVacio(const std::string& ruta) {
         FijarUltimoError(codigo::RutaNoEncontrada);
         return false;
     }
-    const int fd = CrearParaEscribir(AnsiAUtf8(ruta).c_str());
+    const int fd = CrearParaEscribir(ruta.c_str());
     if (fd < 0) {
         // A file that is being created is never missing itself: its folder is.
         if (UltimoError() == codigo::ArchivoNoEncontrado)

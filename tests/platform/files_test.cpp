@@ -103,3 +103,35 @@ TEST(ArchivoDeReemplazo, TheTargetChangesOnlyWhenTheNewFileIsPutInItsPlace) {
 }
 
 } // namespace
+
+namespace {
+
+// A folder called "Año" on disk (its name in UTF-8) is "A\xF1o" inside the program: every file
+// service finds, reads, writes, replaces and removes files there.
+TEST(Archivos, PathsOfTheProgramReachTheSystemInUtf8) {
+    const std::string carpeta = RutaTemporal("acentos");
+    const std::string enDisco = carpeta + "/A\xC3\xB1o";
+    ASSERT_EQ(::mkdir(carpeta.c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir(enDisco.c_str(), 0755), 0);
+    const std::string ruta = carpeta + "/A\xF1o/horario.dat";
+
+    plataforma::ArchivoDeReemplazo nuevo;
+    int fd = nuevo.Crear(ruta.c_str());
+    ASSERT_GE(fd, 0);
+    ASSERT_TRUE(plataforma::EscribirTodo(fd, "abc", 3));
+    ASSERT_TRUE(nuevo.Reemplazar());
+    EXPECT_EQ(prueba::LeerArchivo(enDisco + "/horario.dat"), "abc");
+    EXPECT_TRUE(plataforma::ExisteArchivo(ruta.c_str()));
+    std::string contenido;
+    EXPECT_TRUE(plataforma::LeerArchivoEntero(ruta.c_str(), contenido));
+    EXPECT_EQ(contenido, "abc");
+    fd = plataforma::CrearParaEscribir((carpeta + "/A\xF1o/otro").c_str());
+    ASSERT_GE(fd, 0);
+    EXPECT_TRUE(plataforma::Cerrar(fd));
+    EXPECT_TRUE(plataforma::BorrarArchivo((carpeta + "/A\xF1o/otro").c_str()));
+    EXPECT_TRUE(plataforma::BorrarArchivo(ruta.c_str()));
+    EXPECT_EQ(::rmdir(enDisco.c_str()), 0);
+    EXPECT_EQ(::rmdir(carpeta.c_str()), 0);
+}
+
+} // namespace
