@@ -101,7 +101,7 @@ DHCOMP& Modelo::Complementaria(int profesor, int tarea) {
     return c;
 }
 
-Modelo ModeloD0() {
+Modelo ModeloDosSesiones() {
     Modelo m;
     const int ana = m.Profesor("Ana", "P1"), luis = m.Profesor("Luis", "P2");
     const int mat = m.Materia("MAT", "M1");

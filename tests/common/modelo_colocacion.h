@@ -40,9 +40,10 @@ public:
     std::unique_ptr<CDatos> datos;
 };
 
-// D0's records: teachers Ana (P1) and Luis (P2), subject MAT (M1), groups 1A (G1) and 1B (G2),
-// rooms A1 (AU1) and A2 (AU2), sessions 0 (MAT, 1A, Ana) and 1 (MAT, 1B, Luis).
-Modelo ModeloD0();
+// A school with two sessions: teachers Ana (P1) and Luis (P2), subject MAT (M1), groups 1A
+// (G1) and 1B (G2), rooms A1 (AU1) and A2 (AU2), sessions 0 (MAT, 1A, Ana) and 1 (MAT, 1B,
+// Luis).
+Modelo ModeloDosSesiones();
 // The grid cells that hold an entry, over every grid.
 int CeldasOcupadas(const CDatos& d);
 

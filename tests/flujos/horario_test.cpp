@@ -58,7 +58,7 @@ std::string Guardia(const std::string& nombre, const std::string& profesor) {
 // recess 09:20-09:40 ("R1", indice 1) and a lesson 09:40-10:30 ("2", indice 2); rooms A1 and A2;
 // tasks LEC, G and RDP; teachers Ana and Luis; subject MAT; groups 1A and 1B; sessions 0 (MAT,
 // 1A, Ana) and 1 (MAT, 1B, Luis). Each field may be changed by a test before Texto().
-struct D0 {
+struct DocumentoDosSesiones {
     std::string periodos;
     std::string marcos = MarcosBasicos();
     std::string aulas = Aula("A1", "AU1") + Aula("A2", "AU2");
@@ -105,7 +105,7 @@ protected:
         EXPECT_EQ(c.escrito, 1) << c.error;
         return c.leido == 1 ? LeerArchivo(fichero) : "?";
     }
-    std::string Fichero(const D0& d) { return Fichero(d.Texto()); }
+    std::string Fichero(const DocumentoDosSesiones& d) { return Fichero(d.Texto()); }
 };
 
 // Records of the base document's frame on Monday, lesson "1".
@@ -115,7 +115,7 @@ std::string Lunes1(const std::string& profesor, const std::string& materia,
 }
 
 TEST_F(Horario, UnaSesionEnUnaAulaEnDosYSinAula) {
-    D0 d;
+    DocumentoDosSesiones d;
     d.horario = T(0, 0, EnAula("A1", 0));
     EXPECT_EQ(Fichero(d), Lunes1("P1", "M1", "G1", "AU1", "LEC"));
 
@@ -127,7 +127,7 @@ TEST_F(Horario, UnaSesionEnUnaAulaEnDosYSinAula) {
 
     // Without a room the session takes a spare row, which names no room; an anonymous room is
     // known by its id. Rooms A1..A4 with 4 undeclared: rows 0..3 for the rooms, 4..7 spare.
-    d = D0{};
+    d = DocumentoDosSesiones{};
     d.aulas += Aula("A3", "AU3") + Aula("A4", "AU4");
     d.sinDeclarar = "4";
     d.horario = T(0, 0,
@@ -140,7 +140,7 @@ TEST_F(Horario, UnaSesionEnUnaAulaEnDosYSinAula) {
 }
 
 TEST_F(Horario, CompanerasDeLaSesionProfesorDeLaColocacionYSobrescritura) {
-    D0 d;
+    DocumentoDosSesiones d;
     d.sesion0 = "<otrosGrupos><grupo>1B</grupo></otrosGrupos>"
                 "<otrosProfesores><profesor>Luis</profesor></otrosProfesores>";
     d.horario = T(0, 0, EnAula("A1", 0));
@@ -149,7 +149,7 @@ TEST_F(Horario, CompanerasDeLaSesionProfesorDeLaColocacionYSobrescritura) {
                               Lunes1("P2", "M1", "G1", "AU1", "LEC"));
 
     // A teacher named by one placement holds for every placement of the session.
-    d = D0{};
+    d = DocumentoDosSesiones{};
     d.horario = T(0, 0, EnAula("A1", 0, E("profesor", "Luis"))) + T(1, 0, EnAula("A1", 0));
     EXPECT_EQ(Fichero(d), Lunes1("P2", "M1", "G1", "AU1", "LEC") +
                               Reg("P2", 'M', "1", "M1", "G1", "AU1", "LEC", "08:30", "09:20"));
@@ -160,7 +160,7 @@ TEST_F(Horario, CompanerasDeLaSesionProfesorDeLaColocacionYSobrescritura) {
 }
 
 TEST_F(Horario, UnaReunionYGuardiasEnClaseYEnElRecreo) {
-    D0 d;
+    DocumentoDosSesiones d;
     std::string miembros, guardias, recreo;
     for (int i = 1; i <= 21; ++i) {
         const std::string n = (i < 10 ? "T0" : "T") + std::to_string(i);
@@ -200,13 +200,13 @@ TEST_F(Horario, UnaReunionYGuardiasEnClaseYEnElRecreo) {
 }
 
 TEST_F(Horario, SabadoDosPeriodosYDosMarcosSolapados) {
-    D0 d;
+    DocumentoDosSesiones d;
     d.marcos = MarcosBasicos(6);
     d.horario = T(5, 2, EnAula("A2", 1));
     EXPECT_EQ(Fichero(d), Reg("P2", 'S', "2", "M1", "G2", "AU2", "LEC", "09:40", "10:30"));
 
     // Two periods: the first period's grid is written; recess duties of both.
-    d = D0{};
+    d = DocumentoDosSesiones{};
     d.periodos = "<periodos><periodo><diaFin>4</diaFin></periodo><periodo><diaFin>9</diaFin>"
                  "</periodo></periodos>";
     d.marcos = MarcosBasicos(10);
@@ -224,7 +224,7 @@ TEST_F(Horario, SabadoDosPeriodosYDosMarcosSolapados) {
     // Frames A and B at the same times, group 1B in frame B. Room row 1 (A2) given by number
     // to both sessions at the same time: frame A takes it, frame B's session goes to the spare
     // row, which names no room.
-    d = D0{};
+    d = DocumentoDosSesiones{};
     std::string b = "<marcoHorario id=\"B\" nombre=\"B\">";
     for (int dia = 0; dia < 5; ++dia)
         b += Tramo("B", dia, 0, "08:30:00", "09:20:00", "lectivo", "B1");
@@ -238,7 +238,7 @@ TEST_F(Horario, SabadoDosPeriodosYDosMarcosSolapados) {
 }
 
 TEST_F(Horario, ProfesoresExcluidosYPreguntaDeTruncado) {
-    D0 d;
+    DocumentoDosSesiones d;
     d.profesores = Profesor("Ana", "ABCDEFGHIJKLMNOPQRSTU") + Profesor("Luis", "P2");
     d.horario = T(0, 0, EnAula("A1", 0) + EnAula("A2", 1)) + T(1, 0, EnAula("A1", 0));
     const std::string documento = ArchivoTemporal("horario.xml", d.Texto());
@@ -280,13 +280,13 @@ TEST_F(Horario, ProfesoresExcluidosYPreguntaDeTruncado) {
 TEST_F(Horario, FilasDeAulasYSinCapacidad) {
     // Fewer room rows than rooms (a negative count of undeclared rooms): every room still has
     // its row. A session in a recess slot is not placed.
-    D0 d;
+    DocumentoDosSesiones d;
     d.sinDeclarar = "-2";
     d.horario = T(0, 0, EnAula("A2", 0)) + T(0, 1, EnAula("A1", 1));
     EXPECT_EQ(Fichero(d), Lunes1("P1", "M1", "G1", "AU2", "LEC"));
 
     // 100 rooms, 97 duties in lessons and 5 meetings: 2045 grid rows fit.
-    d = D0{};
+    d = DocumentoDosSesiones{};
     for (int i = 3; i <= 100; ++i)
         d.aulas += Aula("A" + std::to_string(i), "");
     d.secciones = "<reuniones>";

@@ -270,7 +270,7 @@ TEST_F(Lector, SemanasDiasYPeriodos) {
         const Lectura l = Leer(Documento("<periodos><periodo><diaFin>4</diaFin></periodo>"
                                          "<periodo><diaFin>9</diaFin></periodo></periodos>" +
                                          MarcosDias(0, 9) + Colocacion(7)),
-                               std::move(ModeloD0().datos));
+                               std::move(ModeloDosSesiones().datos));
         EXPECT_EQ(l.datos->marcos.numPeriodos, 2);
         EXPECT_EQ(l.datos->marcos.sabado, 0);
         // Five days a week: day 7 is week 1, Wednesday.
@@ -279,7 +279,7 @@ TEST_F(Lector, SemanasDiasYPeriodos) {
     }
     {
         const Lectura l =
-            Leer(Documento(MarcosDias(0, 9) + Colocacion(7)), std::move(ModeloD0().datos));
+            Leer(Documento(MarcosDias(0, 9) + Colocacion(7)), std::move(ModeloDosSesiones().datos));
         EXPECT_EQ(l.datos->marcos.sabado, 1);
         EXPECT_EQ(l.datos->marcos.numPeriodos, 2);
         // Six days a week: day 7 is week 1, Tuesday.
@@ -300,7 +300,7 @@ TEST_F(Lector, SemanasDiasYPeriodos) {
     {
         // A day far beyond the weeks raises the periods no further than there are.
         const Lectura l = Leer(Documento(MarcosDias(40, 40) + MarcosDias(0, 0) + Colocacion(40)),
-                               std::move(ModeloD0().datos));
+                               std::move(ModeloDosSesiones().datos));
         EXPECT_LE(l.datos->marcos.numPeriodos, 6);
         EXPECT_EQ(l.datos->marcos.numPeriodos, 1);
         EXPECT_EQ(CeldasOcupadas(*l.datos), 0); // week 8 does not exist
@@ -323,8 +323,8 @@ TEST_F(Lector, BloqueDeExtensiones) {
                                          largo.substr(0, 1000) + "></extensiones>\n");
 }
 
-// Frame A of D0, a `horario` with `tramos`, and no record sections: the records come from a
-// model built beforehand.
+// Frame A of the two-session school, a `horario` with `tramos`, and no record sections: the records
+// come from a model built beforehand.
 std::string SoloHorario(const std::string& tramos) {
     return Documento(MarcosBasicos() + "<horario>" + tramos + "</horario>");
 }
@@ -332,7 +332,7 @@ std::string SoloHorario(const std::string& tramos) {
 TEST_F(Lector, OcurrenciasDeUnaSesionEnUnTramo) {
     // Session 0 has four further rooms; each `aula` lands in a room of its own, so the cell
     // shows which entry the occurrence chose.
-    Modelo m = ModeloD0();
+    Modelo m = ModeloDosSesiones();
     for (const char* a : {"A3", "A4", "A5", "A6"})
         m.Aula(a, a);
     m->sesiones.Quitar(m->sesiones.Cola());
@@ -358,7 +358,7 @@ TEST_F(Lector, OcurrenciasDeUnaSesionEnUnTramo) {
 }
 
 TEST_F(Lector, UnAulaAnonimaSeConocePorSuId) {
-    Modelo m = ModeloD0();
+    Modelo m = ModeloDosSesiones();
     m.Aula("A3", "AU3");
     m.Aula("A4", "AU4");
     m.Sesion(2, 0, 0, 1);
@@ -377,7 +377,7 @@ TEST_F(Lector, UnAulaAnonimaSeConocePorSuId) {
 }
 
 TEST_F(Lector, ElProfesorDeUnaColocacionNoPasaALaSiguiente) {
-    Modelo m = ModeloD0();
+    Modelo m = ModeloDosSesiones();
     m.Guardia("G1", {2}, 1);
     const Lectura l =
         Leer(SoloHorario("<tramo dia=\"0\" indice=\"1\" marco=\"A\"><guardia><nombre>G1</nombre>"
@@ -392,7 +392,7 @@ TEST_F(Lector, ElProfesorDeUnaColocacionNoPasaALaSiguiente) {
 }
 
 TEST_F(Lector, EnUnRecreoSoloSeColocanGuardias) {
-    Modelo m = ModeloD0();
+    Modelo m = ModeloDosSesiones();
     m.Guardia("G", {1});
     m.Reunion("R", {1});
     m.Reunion("R2", {1});

@@ -112,7 +112,7 @@ TEST_F(Marcos, LaCuentaDeLectivosSoloCrece) {
     const Lectura l =
         Leer(Documento(Marco(tramos) + "<horario><tramo dia=\"0\" indice=\"1\" marco=\"A\"><aula "
                                        "id=\"A1\"><sesion>0</sesion></aula></tramo></horario>"),
-             std::move(ModeloD0().datos));
+             std::move(ModeloDosSesiones().datos));
     const BloqueMarcoDia& b = l.datos->marcos.bloques[0][0];
     EXPECT_EQ(b.numLectivos, 2);
     EXPECT_EQ(b.horas[0].horaEntrada, 8);
@@ -127,7 +127,7 @@ TEST_F(Marcos, SinTramos) {
     const Lectura l = Leer(Documento("<marcosDeHorario/><horario><tramo dia=\"0\" indice=\"0\" "
                                      "marco=\"A\"><aula id=\"A1\"><sesion>0</sesion></aula>"
                                      "</tramo></horario>"),
-                           std::move(ModeloD0().datos));
+                           std::move(ModeloDosSesiones().datos));
     ASSERT_TRUE(l.datos->tablaMarcos);
     for (int i = 0; i < TAMANO_TABLA_MARCOS; ++i)
         ASSERT_EQ(l.datos->tablaMarcos[i], -1);
@@ -137,7 +137,7 @@ TEST_F(Marcos, SinTramos) {
     // Without any frames at all there is no table, and nothing is placed either.
     const Lectura sin = Leer(Documento("<horario><tramo dia=\"0\" indice=\"0\" marco=\"A\"><aula "
                                        "id=\"A1\"><sesion>0</sesion></aula></tramo></horario>"),
-                             std::move(ModeloD0().datos));
+                             std::move(ModeloDosSesiones().datos));
     EXPECT_FALSE(sin.datos->tablaMarcos);
     EXPECT_EQ(CeldasOcupadas(*sin.datos), 0);
 }

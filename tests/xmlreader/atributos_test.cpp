@@ -93,7 +93,7 @@ std::string ConD1Horario(const std::string& tramos) {
 
 TEST_F(Rutas, FilaDeUnTramoDelHorario) {
     const std::string aula = "<aula id=\"A1\"><sesion>0</sesion></aula>";
-    Modelo m = ModeloD0();
+    Modelo m = ModeloDosSesiones();
     m->marcosHorario->FijarNumeroPeriodos(2);
     const Lectura colocada =
         Leer(ConD1Horario("<tramo dia=\"0\" indice=\"500\" marco=\"A\">" + aula + "</tramo>" +
