@@ -98,6 +98,8 @@ protected:
     prueba::CarpetaDePrueba carpeta;
     prueba::Entorno entorno;
     prueba::InterfazGuionada ui;
+    // The libraries' questions reach the same script, as on the screen.
+    plataforma::AvisosInstalados avisos{ui};
     CBrenmoorDlg dlg{ui};
     std::string herramientas, visor;
 };
@@ -219,6 +221,16 @@ TEST_F(Flujos, ImportSaveDialogOutcomes) {
     EXPECT_EQ(texto, TextoError(plataforma::UltimoError()) + "\n" + imposible);
     EXPECT_GT(texto.size(), imposible.size() + 3); // the system's text comes first
     EXPECT_EQ(ui.mensajes[0].icono, Icono::Informacion);
+}
+
+TEST_F(Flujos, ImportGoesOnWithTheLongPathWhenTheShortOneFails) {
+    ui.temporal = carpeta / "no-existe/"; // the data file cannot even be created
+    ui.pasos = {{kIdOk, {}}};
+    dlg.OnBnClickedImportar();
+    ASSERT_GE(ui.mensajes.size(), 1u);
+    EXPECT_EQ(ui.mensajes[0].texto, TextoError(plataforma::codigo::ArchivoNoEncontrado));
+    EXPECT_EQ(ui.mensajes[0].icono, Icono::Informacion);
+    EXPECT_EQ(Argumentos().at(2), ui.temporal + "iestokrt.dat");
 }
 
 TEST_F(Flujos, DocumentsFolderTooLongForTheNameIsProposedAlone) {
@@ -378,6 +390,35 @@ TEST_F(Flujos, LoadDefaultWindowsTableCannotBeCreatedHere) {
     EXPECT_FALSE(std::filesystem::exists(carpeta / "argumentos"));
     for (const auto& e : std::filesystem::directory_iterator(carpeta.Ruta()))
         EXPECT_EQ(e.path().filename().string().find("C:"), std::string::npos);
+}
+
+TEST_F(Flujos, LoadStopsSilentlyOrWithThePlainBoxWhenTheTimetableFileIsNotWritten) {
+    BaseDeDatos(carpeta.Ruta());
+    carpeta.Escribir("Horarios.db", "tabla");
+
+    // A teacher's code longer than its field: cancelling the truncation question ends the flow.
+    std::string documento = LeerArchivo(kSolucion);
+    const std::string corto = "<claveDeExportacion>PER</claveDeExportacion>";
+    documento.replace(documento.find(corto), corto.size(),
+                      "<claveDeExportacion>" + std::string(25, 'P') + "</claveDeExportacion>");
+    ui.archivos = {Elegido(carpeta.Escribir("largo.xml", documento))};
+    ui.pasos = {{kIdOk, {}}};
+    ui.respuestas = {Respuesta::Cancelar};
+    dlg.OnBnClickedCargar();
+    ASSERT_EQ(ui.mensajes.size(), 1u);
+    EXPECT_EQ(ui.mensajes[0].botones, plataforma::Botones::SiNoCancelar);
+    EXPECT_FALSE(std::filesystem::exists(carpeta / "argumentos"));
+
+    // A temporary folder that does not exist: the writer's text in a box without icon.
+    ui.mensajes.clear();
+    ui.temporal = carpeta / "no-existe/";
+    ui.archivos = {Elegido(kSolucion)};
+    ui.pasos = {{kIdOk, {}}};
+    dlg.OnBnClickedCargar();
+    ASSERT_EQ(ui.mensajes.size(), 1u);
+    EXPECT_EQ(ui.mensajes[0].texto.rfind("FICHERO DE DATOS\n", 0), 0u);
+    EXPECT_EQ(ui.mensajes[0].icono, Icono::Ninguno);
+    EXPECT_FALSE(std::filesystem::exists(carpeta / "argumentos"));
 }
 
 TEST_F(Flujos, LoadOfADocumentWithoutTimetableRunsNothing) {
