@@ -1,10 +1,61 @@
 #include "platform/interfaz.h"
 
+#include <sys/stat.h>
+
 #include "platform/perfil.h"
 #include "platform/proceso.h"
 #include "platform/sistema.h"
+#include "platform/text.h"
 
 namespace plataforma {
+
+namespace {
+
+bool EsCarpeta(const std::string& ruta) {
+    struct stat st {};
+    return !ruta.empty() && ::stat(AnsiAUtf8(ruta).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+} // namespace
+
+bool InicioDeDialogoArchivo(const std::string& nombreInicial, InicioDialogoArchivo& inicio) {
+    inicio = {};
+    if (EsCarpeta(nombreInicial)) {
+        inicio.carpeta = nombreInicial;
+        return true;
+    }
+    const auto barra = nombreInicial.rfind('/');
+    if (barra == std::string::npos) {
+        inicio.archivo = nombreInicial;
+        return true;
+    }
+    inicio.carpeta = nombreInicial.substr(0, barra == 0 ? 1 : barra);
+    inicio.archivo = nombreInicial.substr(barra + 1);
+    return EsCarpeta(inicio.carpeta);
+}
+
+std::string FiltroDeDialogo(const std::string& filtro) {
+    std::string f = filtro;
+    while (!f.empty() && f.back() == '|')
+        f.pop_back();
+    return f;
+}
+
+ResultadoArchivo ArchivoElegido(const std::string& ruta, const std::string& extensionPorDefecto) {
+    ResultadoArchivo r;
+    r.resultado = kIdOk;
+    r.ruta = ruta;
+    const auto barra = ruta.rfind('/');
+    const std::string nombre = barra == std::string::npos ? ruta : ruta.substr(barra + 1);
+    const auto punto = nombre.rfind('.');
+    if (punto != std::string::npos) {
+        r.extension = nombre.substr(punto + 1);
+    } else if (!extensionPorDefecto.empty()) {
+        r.ruta += "." + extensionPorDefecto;
+        r.extension = extensionPorDefecto;
+    }
+    return r;
+}
 
 int Interfaz::Mensaje(const std::string& texto, Icono icono, Botones botones) {
     switch (Mostrar(texto, "", icono, botones)) {

@@ -38,6 +38,20 @@ struct ResultadoArchivo {
     unsigned errorExtendido = 0;
 };
 
+// What a file dialog starts with: a folder and a file name (program text). False, with the
+// "invalid file name" outcome to report, when the initial name's folder does not exist. An
+// initial name that is an existing folder starts there with no file name.
+struct InicioDialogoArchivo {
+    std::string carpeta;
+    std::string archivo;
+};
+bool InicioDeDialogoArchivo(const std::string& nombreInicial, InicioDialogoArchivo& inicio);
+// The filter without the empty pair that ends it ("a|*.a||" -> "a|*.a").
+std::string FiltroDeDialogo(const std::string& filtro);
+// The outcome of choosing `ruta`: the default extension added to a file name without one, and
+// the extension as the dialog reports it.
+ResultadoArchivo ArchivoElegido(const std::string& ruta, const std::string& extensionPorDefecto);
+
 class Interfaz : public Avisos {
 public:
     // Shows the dialog modally; kIdOk when the user accepted (the dialog's members then hold

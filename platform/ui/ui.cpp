@@ -1,7 +1,6 @@
 #include "platform/ui/ui.h"
 
 #include <map>
-#include <sys/stat.h>
 #include <vector>
 
 #include <wx/app.h>
@@ -168,48 +167,19 @@ public:
     }
 
     ResultadoArchivo DialogoArchivo(const ParametrosArchivo& p) override {
-        ResultadoArchivo r;
-        // The initial name: a folder alone, or a folder and a file name.
-        std::string carpeta, archivo;
-        struct stat st {};
-        const std::string inicial = AnsiAUtf8(p.nombreInicial);
-        if (!inicial.empty() && ::stat(inicial.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-            carpeta = inicial;
-        } else {
-            const auto barra = inicial.rfind('/');
-            if (barra != std::string::npos) {
-                carpeta = inicial.substr(0, barra == 0 ? 1 : barra);
-                archivo = inicial.substr(barra + 1);
-            } else {
-                archivo = inicial;
-            }
-            if (!carpeta.empty() && (::stat(carpeta.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))) {
-                r.errorExtendido = kErrorNombreArchivoNoValido;
-                return r;
-            }
+        InicioDialogoArchivo inicio;
+        if (!InicioDeDialogoArchivo(p.nombreInicial, inicio)) {
+            ResultadoArchivo r;
+            r.errorExtendido = kErrorNombreArchivoNoValido;
+            return r;
         }
-        std::string filtro = p.filtro;
-        while (!filtro.empty() && filtro.back() == '|')
-            filtro.pop_back();
         const long estilo = p.abrir ? wxFD_OPEN : wxFD_SAVE;
         wxFileDialog dialogo(Padre(), APantalla(p.abrir ? "Abrir" : "Guardar como"),
-                             wxString::FromUTF8(carpeta), wxString::FromUTF8(archivo),
-                             APantalla(filtro), estilo);
-        if (dialogo.ShowModal() != wxID_OK) return r;
-        std::string ruta = DePantalla(dialogo.GetPath());
-        const auto barra = ruta.rfind('/');
-        const std::string nombre = barra == std::string::npos ? ruta : ruta.substr(barra + 1);
-        auto punto = nombre.rfind('.');
-        if (punto == std::string::npos && !p.extensionPorDefecto.empty()) {
-            // GTK does not add the default extension itself.
-            ruta += "." + p.extensionPorDefecto;
-            r.extension = p.extensionPorDefecto;
-        } else if (punto != std::string::npos) {
-            r.extension = nombre.substr(punto + 1);
-        }
-        r.resultado = kIdOk;
-        r.ruta = ruta;
-        return r;
+                             APantalla(inicio.carpeta), APantalla(inicio.archivo),
+                             APantalla(FiltroDeDialogo(p.filtro)), estilo);
+        if (dialogo.ShowModal() != wxID_OK) return {};
+        // GTK does not add the default extension itself.
+        return ArchivoElegido(DePantalla(dialogo.GetPath()), p.extensionPorDefecto);
     }
 
     void CursorEspera(bool activo) override {

@@ -64,14 +64,7 @@ bool InterfazGuionada::IniciarPrograma(const std::vector<std::string>& argumento
 }
 
 ResultadoArchivo Elegido(const std::string& ruta) {
-    ResultadoArchivo r;
-    r.resultado = kIdOk;
-    r.ruta = ruta;
-    const auto barra = ruta.rfind('/');
-    const auto punto = ruta.rfind('.');
-    if (punto != std::string::npos && (barra == std::string::npos || punto > barra))
-        r.extension = ruta.substr(punto + 1);
-    return r;
+    return ArchivoElegido(ruta, "");
 }
 
 } // namespace prueba
