@@ -48,7 +48,8 @@ ventanas() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
 # Waits for a visible window called $1 that is not among the ids in $2; prints its id.
 esperar_ventana() {
     local nombre=$1 excluir=${2:-} w
-    for _ in $(seq 1 100); do
+    # Up to 30 s: the first start on a new machine builds the font cache.
+    for _ in $(seq 1 300); do
         for w in $(ventanas "$nombre"); do
             if ! grep -qx "$w" <<<"$excluir"; then
                 echo "$w"
@@ -60,7 +61,7 @@ esperar_ventana() {
     fallo "no aparece la ventana \"$nombre\""
 }
 esperar_cierre() { # window id
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 300); do
         xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1" || return 0
         sleep 0.1
     done
