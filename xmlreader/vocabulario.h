@@ -230,6 +230,7 @@ struct MyContentInterno2::EntradaRuta {
 
 namespace vocabulario {
 
+// The member reached from `r` through the chain: r.*m1.*m2...
 template <auto... Miembros> auto& Miembro(REGISTROENCURSO& r) {
     return (r.*....*Miembros);
 }
