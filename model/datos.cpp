@@ -190,6 +190,59 @@ MCList<DHMATCUR>::Nodo* CDatos::InsertarMatCurOrdenada(const DHMATCUR& par) {
     return n;
 }
 
+// ---- Sessions by document id -------------------------------------------------------------------
+
+const CDatos::SesionesDeId* CDatos::BuscarSesionesDeId(int id) const {
+    if (!sesionesDeIdValidas_ || versionSesionesDeId_ != sesiones.Version() ||
+        cambiosSesionesDeId_ != sesionesCambiadas_) {
+        sesionesDeId_.clear();
+        // Each kind of lookup keeps the first record, in list order, that answers it.
+        MCList<DHSESI>::Nodo* principal = nullptr;
+        for (auto* n = sesiones.Cabeza(); n != nullptr; n = n->siguiente) {
+            const DHSESI& s = n->dato;
+            const bool esPrincipal = s.tipo == SESION_PRINCIPAL;
+            const bool esSimultanea = s.tipo == SESION_SIMULTANEA;
+            if (!esPrincipal && !esSimultanea) continue;
+            auto [e, nueva] = sesionesDeId_.try_emplace(s.id);
+            SesionesDeId& x = e->second;
+            if (nueva) x.registro = n;
+            if (esPrincipal) {
+                principal = n;
+                if (x.principal == nullptr) x.principal = n;
+            }
+            if ((esPrincipal || s.aulaAdicional == 0) && x.propia == nullptr) {
+                x.propia = n;
+                x.porId = esPrincipal ? n : principal;
+            }
+        }
+        versionSesionesDeId_ = sesiones.Version();
+        cambiosSesionesDeId_ = sesionesCambiadas_;
+        sesionesDeIdValidas_ = true;
+    }
+    const auto e = sesionesDeId_.find(id);
+    return e != sesionesDeId_.end() ? &e->second : nullptr;
+}
+
+MCList<DHSESI>::Nodo* CDatos::SesionPorId(int id) const {
+    const SesionesDeId* x = BuscarSesionesDeId(id);
+    return x != nullptr ? x->porId : nullptr;
+}
+
+MCList<DHSESI>::Nodo* CDatos::SesionPropiaPorId(int id) const {
+    const SesionesDeId* x = BuscarSesionesDeId(id);
+    return x != nullptr ? x->propia : nullptr;
+}
+
+MCList<DHSESI>::Nodo* CDatos::SesionPrincipalPorId(int id) const {
+    const SesionesDeId* x = BuscarSesionesDeId(id);
+    return x != nullptr ? x->principal : nullptr;
+}
+
+MCList<DHSESI>::Nodo* CDatos::RegistroSesionPorId(int id) const {
+    const SesionesDeId* x = BuscarSesionesDeId(id);
+    return x != nullptr ? x->registro : nullptr;
+}
+
 namespace {
 const char* NombreMateria(Ref r) {
     auto* n = CDatos::NodoDe<DHMATE>(r);

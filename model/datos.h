@@ -70,6 +70,21 @@ public:
     // Whether matCur holds a pair of these two references, as stored.
     bool ExisteMatCur(Ref materia, Ref curso) const;
 
+    // ---- Sessions by document id
+    // The session a document id stands for: the first main record with the id, or, when the
+    // first record with it is a simultaneous record of its own (not a further room), the main
+    // record before that one (null when there is none); null for an unknown id.
+    MCList<DHSESI>::Nodo* SesionPorId(int id) const;
+    // The first main record, or simultaneous record of its own, with the id: the record itself.
+    MCList<DHSESI>::Nodo* SesionPropiaPorId(int id) const;
+    // The first main record with the id.
+    MCList<DHSESI>::Nodo* SesionPrincipalPorId(int id) const;
+    // The first main or simultaneous record with the id, further rooms included.
+    MCList<DHSESI>::Nodo* RegistroSesionPorId(int id) const;
+    // To be called after a session record's tipo, id or aulaAdicional changed in place; links,
+    // unlinks and moves are seen without it.
+    void SesionesCambiadas() { ++sesionesCambiadas_; }
+
     // ---- References by mode
     // The reference to `nodo` as this model stores it: the node in mode 0, its index in mode 1
     // (0 for a null node).
@@ -219,6 +234,19 @@ private:
     bool ordenMatCurValido_ = true;
     bool ClaveDeMatCur(const DHMATCUR& par, ClaveMatCur& clave) const;
     bool RehacerOrdenMatCur();
+    // The session lookups by id, built in one pass over the session list when it changed.
+    struct SesionesDeId {
+        MCList<DHSESI>::Nodo* porId = nullptr;
+        MCList<DHSESI>::Nodo* propia = nullptr;
+        MCList<DHSESI>::Nodo* principal = nullptr;
+        MCList<DHSESI>::Nodo* registro = nullptr;
+    };
+    const SesionesDeId* BuscarSesionesDeId(int id) const;
+    mutable std::unordered_map<std::int32_t, SesionesDeId> sesionesDeId_;
+    mutable std::uint64_t versionSesionesDeId_ = 0;
+    mutable std::uint64_t cambiosSesionesDeId_ = 0;
+    mutable bool sesionesDeIdValidas_ = false;
+    std::uint64_t sesionesCambiadas_ = 0;
     void SincronizarParesMatCur() const;
     MCList<DHMATCUR>::Nodo* InsertarMatCurEnOrden(const DHMATCUR& par);
 };

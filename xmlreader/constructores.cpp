@@ -217,10 +217,7 @@ MCList<DHCURSO>::Nodo* MyContentInterno2::AnadirCurso(CDatos* datos) {
         auto* materia = BuscarNombrado(d.materias, r.materiasCurso[i].nombre);
         if (materia == nullptr) continue;
         const Ref ref = d.Referencia<DHMATE>(materia);
-        bool repetida = false;
-        for (const DHMATCUR& e : d.matCur)
-            repetida = repetida || (e.materia == ref && e.curso == curso);
-        if (repetida) continue;
+        if (d.ExisteMatCur(ref, curso)) continue;
         float sesiones = r.materiasCurso[i].numSesiones;
         if (!(sesiones >= 1.0f)) sesiones = 1.0f;
         if (sesiones > maximo) sesiones = maximo;
@@ -265,12 +262,10 @@ MCList<DHOPTATIVAS>::Nodo* MyContentInterno2::AnadirOptativa(CDatos* datos) {
     // Each optional subject is the main record of the session with that id.
     const int n = Acotar(r.numSesionesBloque, MAX_SESIONES_BLOQUE_XML);
     for (int i = 0; i < n && o.numSesiones < DHOPTATIVAS::MAX_SESIONES; ++i) {
-        for (auto* s = d.sesiones.Cabeza(); s != nullptr; s = s->siguiente) {
-            if (s->dato.tipo != SESION_PRINCIPAL || s->dato.id != r.sesionesBloque[i].id) continue;
+        if (auto* s = d.SesionPrincipalPorId(r.sesionesBloque[i].id)) {
             o.sesiones[o.numSesiones] = d.Referencia<DHSESI>(s);
             o.solapable[o.numSesiones] = static_cast<std::int8_t>(r.sesionesBloque[i].solapable);
             ++o.numSesiones;
-            break;
         }
     }
     if (o.numSesiones == 0) return nullptr;

@@ -101,22 +101,6 @@ bool MyContentInterno2::ConvertirRelacion(Destino destino, const char16_t* t, in
     return true;
 }
 
-namespace {
-
-// The session a document id names for itself: its main record, or its
-// simultaneous record when it was folded into a block.
-Nodo* SesionPropia(CDatos& d, int id) {
-    for (Nodo* n = d.sesiones.Cabeza(); n != nullptr; n = n->siguiente) {
-        const DHSESI& s = n->dato;
-        if (s.id == id &&
-            (s.tipo == SESION_PRINCIPAL || (s.tipo == SESION_SIMULTANEA && s.aulaAdicional == 0)))
-            return n;
-    }
-    return nullptr;
-}
-
-} // namespace
-
 // ---- Relations, consecutive and simultaneous blocks -------------------------------------------
 
 void MyContentInterno2::ResolverRelacionesSesion(CDatos* datos, RELACIONESDESESIONES* rel) {
@@ -149,10 +133,13 @@ void MyContentInterno2::ResolverRelacionesSesion(CDatos* datos, RELACIONESDESESI
     }
     // Interchangeable teachers link the sessions themselves, simultaneous ones
     // included.
-    if (Nodo* propia = SesionPropia(d, rel->sesion)) {
+    // The session a document id names for itself: its main record, or its simultaneous record
+    // when it was folded into a block.
+    if (Nodo* propia = d.SesionPropiaPorId(rel->sesion)) {
         const int n = Acotar(rel->numIntercambiables, RelacionesSesion::MAX_INTERCAMBIABLES);
         for (int i = 0; i < n; ++i)
-            d.RelacionarIntercambiables(propia, SesionPropia(d, rel->profesoresIntercambiables[i]));
+            d.RelacionarIntercambiables(propia,
+                                        d.SesionPropiaPorId(rel->profesoresIntercambiables[i]));
     }
 }
 
@@ -198,11 +185,7 @@ void MyContentInterno2::AnadirSimultaneas(CDatos* datos, int numero, const int i
     // sessions moved now.
     if (sesionesReferidas_ != 0 || !d.colocacion.Entradas().empty()) return;
     if (numero < 2) return;
-    auto principal = [&](int id) -> Nodo* {
-        for (Nodo* n = d.sesiones.Cabeza(); n != nullptr; n = n->siguiente)
-            if (n->dato.tipo == SESION_PRINCIPAL && n->dato.id == id) return n;
-        return nullptr;
-    };
+    auto principal = [&](int id) { return d.SesionPrincipalPorId(id); };
     auto finCadena = [](Nodo* n) {
         while (n->siguiente != nullptr && n->siguiente->dato.tipo != SESION_PRINCIPAL)
             n = n->siguiente;
@@ -237,6 +220,7 @@ void MyContentInterno2::AnadirSimultaneas(CDatos* datos, int numero, const int i
         x.consecutivaPrimera = 0;
         x.consecutivaSegunda = 0;
         x.tipo = SESION_SIMULTANEA;
+        d.SesionesCambiadas();
 
         // The session and its old chain move, in order, behind the block's chain.
         Nodo* siguiente = nullptr;

@@ -240,23 +240,9 @@ MCList<DHSESI>::Nodo* CrearSesionXml(CDatos* datos, int id, const REGISTROENCURS
 // ----------------------------------------------------------------------------------
 
 MCList<DHSESI>::Nodo* MyContentInterno2::BuscarSesionPorId(CDatos* datos, int id) {
-    Nodo* principal = nullptr;
-    for (Nodo* n = datos->sesiones.Cabeza(); n != nullptr; n = n->siguiente) {
-        const DHSESI& s = n->dato;
-        if (s.tipo == SESION_PRINCIPAL) {
-            if (s.id == id) return n;
-            principal = n;
-        } else if (s.tipo == SESION_SIMULTANEA && s.aulaAdicional == 0 && s.id == id) {
-            return principal;
-        }
-    }
-    return nullptr;
+    return datos->SesionPorId(id);
 }
 
 MCList<DHSESI>::Nodo* MyContentInterno2::BuscarNodoSesion(CDatos* datos, int id) {
-    for (Nodo* n = datos->sesiones.Cabeza(); n != nullptr; n = n->siguiente)
-        if ((n->dato.tipo == SESION_PRINCIPAL || n->dato.tipo == SESION_SIMULTANEA) &&
-            n->dato.id == id)
-            return n;
-    return nullptr;
+    return datos->RegistroSesionPorId(id);
 }

@@ -250,6 +250,52 @@ TEST(CDatos, MatCurOrderMatchesAWalkFromTheHead) {
     EXPECT_TRUE(d->ExisteMatCur(quitado.materia, quitado.curso));
 }
 
+MCList<DHSESI>::Nodo* Registro(CDatos& d, std::uint32_t tipo, int id, int aulaAdicional = 0) {
+    DHSESI s{};
+    s.tipo = tipo;
+    s.id = id;
+    s.aulaAdicional = static_cast<decltype(s.aulaAdicional)>(aulaAdicional);
+    return d.sesiones.AnadirAlFinal(s);
+}
+
+// The lookups by id keep the first match of a walk from the head, and follow the list.
+TEST(CDatos, SessionsByIdFollowTheListAndItsChanges) {
+    auto d = NuevoModelo(1);
+    // A simultaneous record before any main record stands for no session.
+    auto* s0 = Registro(*d, SESION_SIMULTANEA, 7);
+    auto* m1 = Registro(*d, SESION_PRINCIPAL, 1);
+    auto* sala = Registro(*d, SESION_SIMULTANEA, 2, 1); // a further room
+    auto* s2 = Registro(*d, SESION_SIMULTANEA, 2);
+    Registro(*d, 'M', 3);
+    auto* m2 = Registro(*d, SESION_PRINCIPAL, 2);
+    auto* m1b = Registro(*d, SESION_PRINCIPAL, 1);
+    EXPECT_EQ(d->SesionPorId(7), nullptr);
+    EXPECT_EQ(d->SesionPropiaPorId(7), s0);
+    EXPECT_EQ(d->SesionPorId(1), m1);
+    EXPECT_EQ(d->SesionPorId(2), m1); // the main record before the simultaneous one
+    EXPECT_EQ(d->SesionPropiaPorId(2), s2);
+    EXPECT_EQ(d->SesionPrincipalPorId(2), m2);
+    EXPECT_EQ(d->RegistroSesionPorId(2), sala);
+    EXPECT_EQ(d->SesionPorId(3), nullptr); // a subject companion is no session
+    EXPECT_EQ(d->SesionPorId(9), nullptr);
+    // Moves and removals.
+    d->sesiones.Mover(m1b, m1);
+    EXPECT_EQ(d->SesionPorId(1), m1b);
+    d->sesiones.Quitar(m1b);
+    d->sesiones.Quitar(s2);
+    EXPECT_EQ(d->SesionPorId(2), m2);
+    EXPECT_EQ(d->SesionPropiaPorId(2), m2);
+    // A change in place, announced.
+    m1->dato.id = 9;
+    d->SesionesCambiadas();
+    EXPECT_EQ(d->SesionPorId(1), nullptr);
+    EXPECT_EQ(d->SesionPorId(9), m1);
+    m2->dato.tipo = SESION_SIMULTANEA;
+    d->SesionesCambiadas();
+    EXPECT_EQ(d->SesionPrincipalPorId(2), nullptr);
+    EXPECT_EQ(d->SesionPorId(2), m1);
+}
+
 TEST(CDatos, VaciarKeepsTimeSlotsAndTheRecessTableIsCleared) {
     auto d = ModeloPreparado(1);
     DHCLAVIMPOR c{};
