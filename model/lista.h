@@ -187,8 +187,17 @@ private:
     // the head up to `ultimo`. It is extended over appended nodes when a lookup runs and built
     // again after any other change of the list. The tail is never in it: builders append a
     // record and fill its name afterwards, so the tail is compared at each lookup instead.
+    struct HashTexto {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const {
+            return std::hash<std::string_view>()(s);
+        }
+    };
     struct IndiceNombres {
         std::unordered_map<std::string, Nodo*> primero;
+        // The answers already given from `primero`, by the bytes asked for: they stay the
+        // first match while the list only grows at its tail.
+        std::unordered_map<std::string, Nodo*, HashTexto, std::equal_to<>> porTexto;
         const Nodo* ultimo = nullptr;
         std::uint64_t estructura = 0;
         bool iniciado = false;
@@ -200,15 +209,20 @@ private:
             return conMayusculas ? plataforma::ClaveDeNombreConMayusculas(texto, k)
                                  : plataforma::ClaveDeNombre(texto, k);
         };
-        std::string k;
-        // Without a collator no two names are equal.
-        if (cabeza_ == nullptr || !claveDe(clave, k)) return nullptr;
+        if (cabeza_ == nullptr) return nullptr;
         if (!indice.iniciado || indice.estructura != estructura_) {
+            indice.porTexto.clear();
             indice.primero.clear();
             indice.ultimo = nullptr;
             indice.estructura = estructura_;
             indice.iniciado = true;
         }
+        const std::string_view texto(clave);
+        if (const auto dado = indice.porTexto.find(texto); dado != indice.porTexto.end())
+            return dado->second;
+        std::string k;
+        // Without a collator no two names are equal.
+        if (!claveDe(texto, k)) return nullptr;
         std::string kn;
         for (Nodo* n = indice.ultimo != nullptr ? indice.ultimo->siguiente : cabeza_;
              n != nullptr && n != cola_; n = n->siguiente) {
@@ -216,7 +230,10 @@ private:
             indice.ultimo = n;
         }
         const auto e = indice.primero.find(k);
-        if (e != indice.primero.end()) return e->second;
+        if (e != indice.primero.end()) {
+            indice.porTexto.emplace(texto, e->second);
+            return e->second;
+        }
         const auto c = conMayusculas
                            ? plataforma::CompararNombresConMayusculas(clave, campo(cola_->dato))
                            : plataforma::CompararNombres(clave, campo(cola_->dato));

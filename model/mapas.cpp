@@ -4,15 +4,29 @@
 #include <cstring>
 
 void EmpaquetarMapa(MapaEmpaquetado& salida, const MapaDisponibilidad& entrada) {
-    for (int i = 0; i < NUM_INTERVALOS; ++i) {
-        unsigned v = 0;
-        for (int d = NUM_DIAS - 1; d >= 0; --d) {
-            // Only 0..4 are cell values; anything else would spill into the next day's digit.
-            const int celda = std::clamp<int>(entrada.celdas[d][i], 0, 4);
-            v = v * 5 + static_cast<unsigned>(celda);
-        }
-        salida.celdas[i] = static_cast<std::uint16_t>(v);
+    // Most maps hold one value in every cell (every byte equals the next one).
+    const auto* c = &entrada.celdas[0][0];
+    if (std::memcmp(c, c + 1, sizeof entrada.celdas - 1) == 0) {
+        const std::int8_t uno = c[0];
+        const int celda = uno < 0 ? 0 : uno > 4 ? 4 : uno;
+        int digitos = 0;
+        for (int d = 0; d < NUM_DIAS; ++d)
+            digitos = digitos * 5 + celda;
+        for (auto& e : salida.celdas)
+            e = static_cast<std::uint16_t>(digitos);
+        return;
     }
+    // Day by day over all intervals at once (5^6 - 1 fits in 16 bits).
+    std::uint16_t v[NUM_INTERVALOS] = {};
+    for (int d = NUM_DIAS - 1; d >= 0; --d) {
+        for (int i = 0; i < NUM_INTERVALOS; ++i) {
+            // Only 0..4 are cell values; anything else would spill into the next day's digit.
+            const std::int8_t c = entrada.celdas[d][i];
+            const auto celda = static_cast<std::uint16_t>(c < 0 ? 0 : c > 4 ? 4 : c);
+            v[i] = static_cast<std::uint16_t>(v[i] * 5 + celda);
+        }
+    }
+    std::memcpy(salida.celdas, v, sizeof v);
 }
 
 void DesempaquetarMapa(const MapaEmpaquetado& entrada, MapaDisponibilidad& salida) {

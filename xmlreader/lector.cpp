@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <type_traits>
 
 #include "model/palabras.h"
 #include "model/textos.h"
@@ -242,10 +243,61 @@ void MyContentInterno2::AccionInicio(InicioRuta inicio) {
     }
 }
 
+namespace {
+
+// The name lists of the record in progress: an entry is only ever written at an index below its
+// list's count or at the count itself (before the count grows), so what lies beyond is still
+// zero when the record is emptied.
+struct ListaRegistro {
+    std::size_t desde;
+    std::size_t tamanoEntrada;
+    std::size_t entradas;
+    int REGISTROENCURSO::*cuenta;
+};
+#define KRT_LISTA(lista, cuenta)                                                                   \
+    ListaRegistro {                                                                                \
+        offsetof(REGISTROENCURSO, lista), sizeof(REGISTROENCURSO::lista[0]),                       \
+            std::extent_v<decltype(REGISTROENCURSO::lista)>, &REGISTROENCURSO::cuenta              \
+    }
+constexpr ListaRegistro kListas[] = {
+    KRT_LISTA(aulasConjunto, numAulasConjunto),
+    KRT_LISTA(integrantes, numIntegrantes),
+    KRT_LISTA(integrantesGuardia, numIntegrantesGuardia),
+    KRT_LISTA(materiasCurso, numMateriasCurso),
+    KRT_LISTA(profesores, numProfesores),
+    KRT_LISTA(materiasGrupos, numMateriasGrupos),
+    KRT_LISTA(aulas, numAulas),
+};
+#undef KRT_LISTA
+
+constexpr bool EnOrden() {
+    std::size_t fin = 0;
+    for (const ListaRegistro& l : kListas) {
+        if (l.desde < fin) return false;
+        fin = l.desde + l.entradas * l.tamanoEntrada;
+    }
+    return fin <= TAMANO_VACIABLE_REGISTRO;
+}
+static_assert(EnOrden(), "the lists in the order of the record, within its emptied part");
+
+} // namespace
+
 void MyContentInterno2::VaciarRegistro() {
     REGISTROENCURSO& r = *registro_;
     textoPendiente_ = nullptr;
-    std::memset(static_cast<void*>(&r), 0, TAMANO_VACIABLE_REGISTRO);
+    // Field by field: the used entries of each list, then every byte between the lists, instead
+    // of the whole of the record's lists.
+    auto* bytes = reinterpret_cast<unsigned char*>(&r);
+    std::size_t desde = 0;
+    for (const ListaRegistro& l : kListas) {
+        const int cuenta = r.*l.cuenta;
+        const std::size_t usadas =
+            cuenta < 0 ? 0 : std::min(l.entradas, static_cast<std::size_t>(cuenta) + 1);
+        std::memset(bytes + desde, 0, l.desde - desde);
+        std::memset(bytes + l.desde, 0, usadas * l.tamanoEntrada);
+        desde = l.desde + l.entradas * l.tamanoEntrada;
+    }
+    std::memset(bytes + desde, 0, TAMANO_VACIABLE_REGISTRO - desde);
     r.colocacion.sesion = -1;
     r.aulaActual = -1;
     r.materiaGrupoActual = -1;

@@ -33,6 +33,29 @@ TEST(Mapas, PackUnpackRoundTripAndKnownValues) {
     EXPECT_EQ(e.celdas[4], 10);
 }
 
+// A map of one value in every cell, and one that differs in its last cell, pack as their cells
+// say; values outside 0..4 count as the nearest of them.
+TEST(Mapas, UniformMapsPackLikeAnyOther) {
+    for (const int valor : {0, 1, 4, -3, 9}) {
+        MapaDisponibilidad m;
+        std::memset(&m, valor, sizeof m);
+        const int celda = valor < 0 ? 0 : valor > 4 ? 4 : valor;
+        for (const bool ultimaDistinta : {false, true}) {
+            if (ultimaDistinta) m.celdas[NUM_DIAS - 1][NUM_INTERVALOS - 1] = 2;
+            MapaEmpaquetado e;
+            EmpaquetarMapa(e, m);
+            MapaDisponibilidad v;
+            DesempaquetarMapa(e, v);
+            for (int d = 0; d < NUM_DIAS; ++d)
+                for (int i = 0; i < NUM_INTERVALOS; ++i) {
+                    const bool distinta =
+                        ultimaDistinta && d == NUM_DIAS - 1 && i == NUM_INTERVALOS - 1;
+                    ASSERT_EQ(v.celdas[d][i], distinta ? 2 : celda) << valor;
+                }
+        }
+    }
+}
+
 TEST(Duraciones, BothTables) {
     const std::string codigos = "\xBC\xBD\xBE"
                                 "1&2345X";

@@ -564,3 +564,45 @@ TEST_F(Lector, NiUnAnidamientoSinFinNiUnArchivoQueNoEsRegularSeLeen) {
 }
 
 } // namespace
+
+namespace {
+
+// Emptying the record in progress clears only what a record can have written; it must leave
+// the record as a full clear would, whatever the lists held.
+TEST(RegistroEnCurso, EmptyingLeavesTheRecordAsAFullClearWould) {
+    auto d = prueba::NuevoModelo();
+    MyContentInterno2 lleno(d.get()), limpio(d.get());
+    limpio.VaciarRegistro();
+    auto& r = const_cast<REGISTROENCURSO&>(lleno.Registro());
+    auto* bytes = reinterpret_cast<unsigned char*>(&r);
+    // Every list full up to its count, and the entry at the count written as well; lists
+    // that were filled and then emptied, or full lists, in other rounds.
+    for (int ronda = 0; ronda < 3; ++ronda) {
+        std::memset(bytes, 0, TAMANO_VACIABLE_REGISTRO);
+        const int cuentas[3] = {3, 0, 10000};
+        const int c = cuentas[ronda];
+        auto llenar = [&](auto& lista, int& cuenta) {
+            const int n = static_cast<int>(std::size(lista));
+            cuenta = std::min(c, n);
+            const int escritas = std::min(cuenta + 1, n);
+            std::memset(static_cast<void*>(lista), 0x5A,
+                        static_cast<std::size_t>(escritas) * sizeof lista[0]);
+        };
+        llenar(r.aulasConjunto, r.numAulasConjunto);
+        llenar(r.integrantes, r.numIntegrantes);
+        llenar(r.integrantesGuardia, r.numIntegrantesGuardia);
+        llenar(r.materiasCurso, r.numMateriasCurso);
+        llenar(r.profesores, r.numProfesores);
+        llenar(r.materiasGrupos, r.numMateriasGrupos);
+        llenar(r.aulas, r.numAulas);
+        std::memset(static_cast<void*>(r.sesionesBloque), 0x5A, sizeof r.sesionesBloque);
+        r.numSesionesBloque = 0; // emptied after a block, its entries still written
+        std::memset(r.claveDeExportacion, 'x', sizeof r.claveDeExportacion);
+        r.tramo.permitido = 7;
+        lleno.VaciarRegistro();
+        EXPECT_EQ(std::memcmp(&lleno.Registro(), &limpio.Registro(), TAMANO_VACIABLE_REGISTRO), 0)
+            << "round " << ronda;
+    }
+}
+
+} // namespace
