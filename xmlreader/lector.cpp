@@ -282,9 +282,7 @@ static_assert(EnOrden(), "the lists in the order of the record, within its empti
 
 } // namespace
 
-void MyContentInterno2::VaciarRegistro() {
-    REGISTROENCURSO& r = *registro_;
-    textoPendiente_ = nullptr;
+void VaciarRegistroEnCurso(REGISTROENCURSO& r) {
     // Field by field: the used entries of each list, then every byte between the lists, instead
     // of the whole of the record's lists.
     auto* bytes = reinterpret_cast<unsigned char*>(&r);
@@ -298,6 +296,12 @@ void MyContentInterno2::VaciarRegistro() {
         desde = l.desde + l.entradas * l.tamanoEntrada;
     }
     std::memset(bytes + desde, 0, TAMANO_VACIABLE_REGISTRO - desde);
+}
+
+void MyContentInterno2::VaciarRegistro() {
+    REGISTROENCURSO& r = *registro_;
+    textoPendiente_ = nullptr;
+    VaciarRegistroEnCurso(r);
     r.colocacion.sesion = -1;
     r.aulaActual = -1;
     r.materiaGrupoActual = -1;

@@ -200,6 +200,10 @@ struct REGISTROENCURSO {
 
 // The part of REGISTROENCURSO that VaciarRegistro empties.
 inline constexpr std::size_t TAMANO_VACIABLE_REGISTRO = offsetof(REGISTROENCURSO, plantilla);
+// Zeroes that part. Each name list is cleared only as far as its entries can have been
+// written: the reader writes an entry at an index below the list's count or at the count
+// itself, so what lies beyond is still zero.
+void VaciarRegistroEnCurso(REGISTROENCURSO& r);
 
 // The relations a session names, by document session id; resolved at the end of
 // `listasDeRelacion`.

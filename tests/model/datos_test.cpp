@@ -260,7 +260,7 @@ MCList<DHSESI>::Nodo* Registro(CDatos& d, std::uint32_t tipo, int id, int aulaAd
 
 // The lookups by id keep the first match of a walk from the head, and follow the list.
 TEST(CDatos, SessionsByIdFollowTheListAndItsChanges) {
-    auto d = NuevoModelo(1);
+    auto d = ModeloPreparado(1);
     // A simultaneous record before any main record stands for no session.
     auto* s0 = Registro(*d, SESION_SIMULTANEA, 7);
     auto* m1 = Registro(*d, SESION_PRINCIPAL, 1);
