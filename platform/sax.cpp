@@ -40,36 +40,25 @@ std::size_t Longitud(const XML_Char* s) {
     return n;
 }
 
-void Copiar(std::u16string& destino, const XML_Char* s, std::size_t n) {
-    destino.resize(n);
-    if (n > 0) std::memcpy(destino.data(), s, n * sizeof(XML_Char));
-}
-
-// Splits an expat name "uri SEP local [SEP prefix]" (or a plain "local").
-void PartirNombre(const XML_Char* nombre, std::u16string& uri, std::u16string& local,
-                  std::u16string& qname) {
-    const std::size_t n = Longitud(nombre);
-    std::size_t s1 = 0;
-    while (s1 < n && nombre[s1] != kSeparador)
-        ++s1;
-    if (s1 == n) {
-        uri.clear();
-        Copiar(local, nombre, n);
-        qname = local;
-        return;
-    }
-    Copiar(uri, nombre, s1);
-    std::size_t s2 = s1 + 1;
-    while (s2 < n && nombre[s2] != kSeparador)
-        ++s2;
-    Copiar(local, nombre + s1 + 1, s2 - s1 - 1);
-    if (s2 < n) {
-        Copiar(qname, nombre + s2 + 1, n - s2 - 1);
-        qname += u':';
-        qname += local;
-    } else {
-        qname = local;
-    }
+// The parts of an expat name "uri SEP local [SEP prefix]" (or a plain "local"), as views of
+// it; only a prefixed name has its qualified form composed, into `compuesto`.
+struct NombrePartido {
+    std::u16string_view uri, local, qname;
+    bool compuesto = false; // qname is `compuesto`
+};
+NombrePartido PartirNombre(const XML_Char* nombre, std::u16string& compuesto) {
+    const std::u16string_view todo(reinterpret_cast<const char16_t*>(nombre), Longitud(nombre));
+    const std::size_t s1 = todo.find(static_cast<char16_t>(kSeparador));
+    if (s1 == std::u16string_view::npos) return {{}, todo, todo};
+    const std::u16string_view uri = todo.substr(0, s1);
+    const std::u16string_view resto = todo.substr(s1 + 1);
+    const std::size_t s2 = resto.find(static_cast<char16_t>(kSeparador));
+    if (s2 == std::u16string_view::npos) return {uri, resto, resto};
+    const std::u16string_view local = resto.substr(0, s2);
+    compuesto.assign(resto.substr(s2 + 1));
+    compuesto += u':';
+    compuesto += local;
+    return {uri, local, compuesto, true};
 }
 
 // Documents declared windows-1252; the other encodings they use are expat's own.
@@ -135,7 +124,10 @@ std::u16string_view AtributosSax::getValue(int i) const {
 
 void AtributosSax::Anadir(std::u16string uri, std::u16string local, std::u16string qname,
                           std::u16string valor) {
-    atributos_.push_back({std::move(uri), std::move(local), std::move(qname), std::move(valor)});
+    const auto u = Guardar(std::move(uri));
+    const auto l = Guardar(std::move(local));
+    const auto q = Guardar(std::move(qname));
+    AnadirVistas(u, l, q, Guardar(std::move(valor)));
 }
 
 // ---- The parser -------------------------------------------------------------------------------
@@ -144,8 +136,7 @@ struct LectorSax::Analizador {
     XML_Parser parser = nullptr;
     ManejadorContenidoSax* manejador = nullptr;
     AtributosSax atributos;
-    std::u16string uri, local, qname, texto;
-    std::u16string atUri, atLocal, atQname;
+    std::u16string qname;           // the qualified name of a prefixed element
     int profundidad = 0;            // elements open at this point of the document
     bool demasiadoProfundo = false; // the parse was stopped at the nesting bound
 
@@ -163,15 +154,19 @@ struct LectorSax::Analizador {
             return;
         }
         if (a->manejador == nullptr) return;
+        // The names and values are views of expat's buffers, valid during this call.
         a->atributos.Vaciar();
+        std::u16string compuesto;
         for (int i = 0; atts[i] != nullptr; i += 2) {
-            PartirNombre(atts[i], a->atUri, a->atLocal, a->atQname);
-            std::u16string valor;
-            Copiar(valor, atts[i + 1], Longitud(atts[i + 1]));
-            a->atributos.Anadir(a->atUri, a->atLocal, a->atQname, std::move(valor));
+            const NombrePartido n = PartirNombre(atts[i], compuesto);
+            const std::u16string_view valor(reinterpret_cast<const char16_t*>(atts[i + 1]),
+                                            Longitud(atts[i + 1]));
+            const std::u16string_view qname =
+                n.compuesto ? a->atributos.Guardar(compuesto) : n.qname;
+            a->atributos.AnadirVistas(n.uri, n.local, qname, valor);
         }
-        PartirNombre(nombre, a->uri, a->local, a->qname);
-        a->manejador->startElement(a->uri, a->local, a->qname, a->atributos);
+        const NombrePartido n = PartirNombre(nombre, a->qname);
+        a->manejador->startElement(n.uri, n.local, n.qname, a->atributos);
     }
 
     static void XMLCALL Fin(void* datos, const XML_Char* nombre) {
@@ -179,15 +174,15 @@ struct LectorSax::Analizador {
         if (a->demasiadoProfundo) return;
         --a->profundidad;
         if (a->manejador == nullptr) return;
-        PartirNombre(nombre, a->uri, a->local, a->qname);
-        a->manejador->endElement(a->uri, a->local, a->qname);
+        const NombrePartido n = PartirNombre(nombre, a->qname);
+        a->manejador->endElement(n.uri, n.local, n.qname);
     }
 
     static void XMLCALL Caracteres(void* datos, const XML_Char* s, int n) {
         auto* a = static_cast<Analizador*>(datos);
         if (a->manejador == nullptr || n <= 0 || a->demasiadoProfundo) return;
-        Copiar(a->texto, s, static_cast<std::size_t>(n));
-        a->manejador->characters(a->texto);
+        a->manejador->characters(
+            std::u16string_view(reinterpret_cast<const char16_t*>(s), static_cast<std::size_t>(n)));
     }
 
     // Makes the parser ready for a new document, with every guard in place.

@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -40,15 +41,30 @@ public:
     std::u16string_view getQName(int i) const;
     std::u16string_view getValue(int i) const;
 
-    void Vaciar() { atributos_.clear(); }
+    void Vaciar() {
+        atributos_.clear();
+        textos_.clear();
+    }
+    // An attribute whose texts the list keeps.
     void Anadir(std::u16string uri, std::u16string local, std::u16string qname,
                 std::u16string valor);
+    // An attribute seen through views of texts that outlive the list's use (the parser's own
+    // buffers during one element start).
+    void AnadirVistas(std::u16string_view uri, std::u16string_view local, std::u16string_view qname,
+                      std::u16string_view valor) {
+        atributos_.push_back({uri, local, qname, valor});
+    }
+    // Keeps a text for the list's attributes; the view stays valid until Vaciar.
+    std::u16string_view Guardar(std::u16string texto) {
+        return textos_.emplace_back(std::move(texto));
+    }
 
 private:
     struct Atributo {
-        std::u16string uri, local, qname, valor;
+        std::u16string_view uri, local, qname, valor;
     };
     std::vector<Atributo> atributos_;
+    std::deque<std::u16string> textos_; // the texts kept; a deque never moves them
 };
 
 // Receives the events of a parse. Every method does nothing unless overridden.
