@@ -95,9 +95,23 @@ int CEscritorHorarioIes::CopiarCampo(char* campo, const char* texto, int n, cons
 }
 
 int CEscritorHorarioIes::EscribirRegistro(int fd, const RegistroHorarioIes& registro) {
-    if (!plataforma::EscribirTodo(fd, &registro, sizeof registro)) return FALLO;
+    if (enEscritura_) {
+        constexpr std::size_t kPieza = 64 * 1024;
+        const auto* bytes = reinterpret_cast<const char*>(&registro);
+        pendientes_.insert(pendientes_.end(), bytes, bytes + sizeof registro);
+        if (pendientes_.size() >= kPieza && !VaciarPendientes(fd)) return FALLO;
+    } else if (!plataforma::EscribirTodo(fd, &registro, sizeof registro)) {
+        return FALLO;
+    }
     ++registrosEscritos_;
     return ESCRITO;
+}
+
+bool CEscritorHorarioIes::VaciarPendientes(int fd) {
+    const bool bien =
+        pendientes_.empty() || plataforma::EscribirTodo(fd, pendientes_.data(), pendientes_.size());
+    pendientes_.clear();
+    return bien;
 }
 
 int CEscritorHorarioIes::EscribirSesion(const ENTRADACOLOCACION& e, int d, int s, int k, int fd,
@@ -174,12 +188,15 @@ int CEscritorHorarioIes::EscribirFicheroIes(const char* ruta, std::string& texto
     m_bAvisarTruncado = 1;
     registrosEscritos_ = 0;
     enEscritura_ = false;
+    pendientes_.clear();
     IndicesDe(datos);
     enEscritura_ = true;
 
     // A cancel keeps the records written so far, in place of the previous file; a failed
     // write leaves nothing behind that could pass for a whole timetable.
     auto terminar = [&](int resultado) {
+        // The records gathered so far go to the file whatever ended the write.
+        if (!VaciarPendientes(fd) && resultado != FALLO) resultado = FALLO;
         enEscritura_ = false;
         if (resultado != FALLO && archivo.Reemplazar()) return resultado == ESCRITO ? 1 : 0;
         // A cancelled write whose file could not be put in place is still just cancelled.

@@ -87,8 +87,12 @@ private:
     };
     const Indices& IndicesDe(const CDatos& datos);
     int EscribirRegistro(int fd, const RegistroHorarioIes& registro);
+    // Writes the records gathered during a whole write; false when the write failed.
+    bool VaciarPendientes(int fd);
 
     Indices indices_;
     bool enEscritura_ = false;
+    // During a whole write the records are gathered here and written in large pieces.
+    std::vector<char> pendientes_;
     int registrosEscritos_ = 0;
 };
