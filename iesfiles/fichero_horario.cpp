@@ -14,6 +14,10 @@ namespace {
 constexpr char kLetrasDias[] = "LMXJVS";
 
 std::string Hora(int hora, int minuto) {
+    // Two digits each, as almost every time has, without the formatter.
+    if (hora >= 0 && hora < 100 && minuto >= 0 && minuto < 100)
+        return {static_cast<char>('0' + hora / 10), static_cast<char>('0' + hora % 10), ':',
+                static_cast<char>('0' + minuto / 10), static_cast<char>('0' + minuto % 10)};
     char texto[16];
     std::snprintf(texto, sizeof texto, "%.2d:%.2d", hora, minuto);
     return texto;

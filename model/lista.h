@@ -241,11 +241,8 @@ private:
     }
 
     static Nodo* NuevoNodo() { return new Nodo{}; }
-    static Nodo* NuevoNodo(const T& r) {
-        Nodo* n = new Nodo{};
-        std::memcpy(static_cast<void*>(&n->dato), &r, sizeof(T));
-        return n;
-    }
+    // The record is copied in as it stands, without zeroing the node first.
+    static Nodo* NuevoNodo(const T& r) { return new Nodo{nullptr, nullptr, r, nullptr, 0}; }
     // Links `n` before `pos` (at the tail when `pos` is null).
     Nodo* Enlazar(Nodo* n, Nodo* pos) {
         n->lista = this;
