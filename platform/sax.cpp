@@ -47,15 +47,22 @@ struct NombrePartido {
     bool compuesto = false; // qname is `compuesto`
 };
 NombrePartido PartirNombre(const XML_Char* nombre, std::u16string& compuesto) {
-    const std::u16string_view todo(reinterpret_cast<const char16_t*>(nombre), Longitud(nombre));
-    const std::size_t s1 = todo.find(static_cast<char16_t>(kSeparador));
-    if (s1 == std::u16string_view::npos) return {{}, todo, todo};
-    const std::u16string_view uri = todo.substr(0, s1);
-    const std::u16string_view resto = todo.substr(s1 + 1);
-    const std::size_t s2 = resto.find(static_cast<char16_t>(kSeparador));
-    if (s2 == std::u16string_view::npos) return {uri, resto, resto};
-    const std::u16string_view local = resto.substr(0, s2);
-    compuesto.assign(resto.substr(s2 + 1));
+    // One pass: the end of the name and its first two separators.
+    const auto* p = reinterpret_cast<const char16_t*>(nombre);
+    std::size_t n = 0, s1 = 0, s2 = 0;
+    for (; p[n] != 0; ++n) {
+        if (p[n] != kSeparador) continue;
+        if (s1 == 0)
+            s1 = n + 1;
+        else if (s2 == 0)
+            s2 = n + 1;
+    }
+    const std::u16string_view todo(p, n);
+    if (s1 == 0) return {{}, todo, todo};
+    const std::u16string_view uri = todo.substr(0, s1 - 1);
+    if (s2 == 0) return {uri, todo.substr(s1), todo.substr(s1)};
+    const std::u16string_view local = todo.substr(s1, s2 - 1 - s1);
+    compuesto.assign(todo.substr(s2));
     compuesto += u':';
     compuesto += local;
     return {uri, local, compuesto, true};
