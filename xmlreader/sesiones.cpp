@@ -197,8 +197,10 @@ MCList<DHSESI>::Nodo* CrearSesionXml(CDatos* datos, int id, const REGISTROENCURS
     std::memcpy(principal.periodos, r.periodos, sizeof principal.periodos);
     auto* cabeza = d.sesiones.AnadirAlFinal(principal);
 
-    // Companions follow in order: further subjects and groups, teachers, rooms.
-    DHSESI c = principal;
+    // Companions follow in order: further subjects and groups, teachers, rooms. Each list
+    // starts from a copy of the main record.
+    DHSESI c{};
+    if (numM > 0) c = principal;
     for (int i = 0; i < numM; ++i) {
         auto* mat = BuscarNombrado(d.materias, m[i].materia);
         auto* gru = BuscarNombrado(d.grupos, m[i].grupo);
@@ -211,7 +213,7 @@ MCList<DHSESI>::Nodo* CrearSesionXml(CDatos* datos, int id, const REGISTROENCURS
         c.tarea = TareaCompanera(d, m[i].tarea, principal.tarea);
         d.sesiones.AnadirAlFinal(c);
     }
-    c = principal;
+    if (numP > 0) c = principal;
     for (int i = 0; i < numP; ++i) {
         auto* pro = p[i].profesor[0] != '\0' ? d.profesores.BuscarNombre(p[i].profesor)
                                              : d.profesores.Cabeza();
@@ -221,7 +223,7 @@ MCList<DHSESI>::Nodo* CrearSesionXml(CDatos* datos, int id, const REGISTROENCURS
         c.tarea = TareaCompanera(d, p[i].tarea, principal.tarea);
         d.sesiones.AnadirAlFinal(c);
     }
-    c = principal;
+    if (numS > 0) c = principal;
     for (int i = 0; i < numS; ++i) {
         auto* au = BuscarNombrado(d.aulas, s[i].aula);
         if (au == nullptr) au = d.aulas.Cabeza();
