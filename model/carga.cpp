@@ -163,6 +163,98 @@ int CDatos::ContarDiasDisponibles(int dias, int umbral, const DHPROF& profesor,
     return noDisponibles;
 }
 
+namespace {
+
+// Adds `valor` to teacher `t` once per call of `Una`: the teachers already counted for the
+// record at hand are remembered in `vistos`.
+struct Contador {
+    CDatos::CargasProfesores& cargas;
+    std::size_t indice;
+    std::vector<Ref> vistos;
+    void Empezar() { vistos.clear(); }
+    void Una(Ref t, int valor) {
+        if (std::find(vistos.begin(), vistos.end(), t) != vistos.end()) return;
+        vistos.push_back(t);
+        cargas[t][indice] += valor;
+    }
+};
+
+} // namespace
+
+CDatos::CargasProfesores CDatos::ContarCargasProfesores() const {
+    CargasProfesores cargas;
+    const int numMarcos = NumeroMarcos(marcos);
+    const bool exacto = marcos.tiemposExactos != 0;
+    // Sessions count in their own unit; the other work in whole intervals, turned into quarter
+    // hours in exact-times mode.
+    const int escala = exacto ? 4 : 1;
+    std::vector<std::int8_t> marcosGrupo;
+    if (modo != 0)
+        for (const DHGRUP& g : grupos)
+            marcosGrupo.push_back(g.submarco);
+    auto marcoDeSesion = [&](const DHSESI& s) {
+        std::int8_t subMarco = 0;
+        if (modo != 0) {
+            if (s.grupo < marcosGrupo.size()) subMarco = marcosGrupo[s.grupo];
+        } else if (const DHGRUP* g = Registro(grupos, s.grupo)) {
+            subMarco = g->submarco;
+        }
+        return MarcoDeRegistro(subMarco, numMarcos);
+    };
+
+    // The same walks as the Contar* counts, once for all frames and once per frame.
+    for (int marco = -1; marco < (numMarcos > 1 ? numMarcos : 0); ++marco) {
+        Contador c{cargas, static_cast<std::size_t>(marco + 1), {}};
+        const MCList<DHSESI>::Nodo* r = sesiones.Cabeza();
+        while (r != nullptr) {
+            const DHSESI& s = r->dato;
+            if (!PasaFiltros(marcos, s.periodos, marcoDeSesion(s), marco)) {
+                r = r->siguiente;
+                continue;
+            }
+            // Each teacher of the chain counts the chain once.
+            const int duracion = DuracionSemanal(s.distribucion, exacto);
+            c.Empezar();
+            const MCList<DHSESI>::Nodo* e = r;
+            do {
+                c.Una(e->dato.profesor, duracion);
+                e = e->siguiente;
+            } while (e != nullptr && e->dato.tipo != SESION_PRINCIPAL);
+            r = e;
+        }
+        for (const DHREUN& m : reuniones) {
+            if (!PasaFiltros(marcos, m.periodos, MarcoDeRegistro(m.subMarco, numMarcos), marco))
+                continue;
+            if (m.lectiva == 0) continue;
+            const int n = m.numeroDeReuniones;
+            const int valor = (n > 128 ? 2 * (n - 128) : n) * escala;
+            c.Empezar();
+            const int k =
+                std::clamp<int>(m.numIntegrantes, 0, static_cast<int>(std::size(m.integrantes)));
+            for (int i = 0; i < k; ++i)
+                c.Una(m.integrantes[i], valor);
+        }
+        for (const DHCOMP& a : complementarias) {
+            if (!PasaFiltros(marcos, a.periodos, MarcoDeRegistro(a.subMarco, numMarcos), marco))
+                continue;
+            if (a.lectiva == 0) continue;
+            c.Empezar();
+            c.Una(a.profesor, a.intervalosSemanales * escala);
+        }
+        for (const DHGUAR& g : guardias) {
+            if (!PasaFiltros(marcos, g.periodos, MarcoDeRegistro(g.subMarco, numMarcos), marco))
+                continue;
+            if ((g.enRecreos != 0 && g.enRecreos != 1) || g.lectiva == 0) continue;
+            // A teacher listed twice counts with the first listing.
+            c.Empezar();
+            const int n = std::min<int>(g.numIntegrantes, DHGUAR::MAX_INTEGRANTES);
+            for (int i = 0; i < n; ++i)
+                c.Una(g.integrantes[i], g.numeroDeGuardias[i] * escala);
+        }
+    }
+    return cargas;
+}
+
 int CDatos::CalcularPermanenciaProfesor(const DHPROF& profesor, const MCList<DHPROF>::Nodo* nodo,
                                         int& minimo, int& maximo, int& dias, int tipoDePeriodo,
                                         int cantidadDeDias) const {
@@ -175,6 +267,21 @@ int CDatos::CalcularPermanenciaProfesor(const DHPROF& profesor, const MCList<DHP
             ContarTramosReuniones(nodo, marco) + ContarTramosComplementarias(nodo, marco);
         return ContarTramosSesiones(nodo, marco) + (exacto ? 4 * otras : otras);
     };
+    std::array<int, NUM_MARCOS + 1> cargas{};
+    cargas[0] = carga(-1);
+    if (NumeroMarcos(marcos) > 1)
+        for (int f = 0; f < NumeroMarcos(marcos); ++f)
+            cargas[static_cast<std::size_t>(f) + 1] = carga(f);
+    return EstimarPermanencia(profesor, cargas, minimo, maximo, dias, tipoDePeriodo,
+                              cantidadDeDias);
+}
+
+int CDatos::EstimarPermanencia(const DHPROF& profesor,
+                               const std::array<int, NUM_MARCOS + 1>& cargas, int& minimo,
+                               int& maximo, int& dias, int tipoDePeriodo,
+                               int cantidadDeDias) const {
+    const bool exacto = marcos.tiemposExactos != 0;
+    auto carga = [&](int marco) { return cargas[static_cast<std::size_t>(marco + 1)]; };
 
     int semanal = carga(-1);
     int porMarco[NUM_MARCOS] = {};
@@ -200,12 +307,16 @@ int CDatos::CalcularPermanenciaProfesor(const DHPROF& profesor, const MCList<DHP
 void CDatos::ActualizarProfesores(std::uint32_t opciones) {
     if ((opciones & OPCION_ACTUALIZAR_PROFESORES) == 0) return;
     if (profesores.Cabeza() == nullptr) return;
+    // Every teacher's counts in one pass over the records.
+    const CargasProfesores cargas = ContarCargasProfesores();
     // The first teacher is the placeholder.
     for (auto* n = profesores.Cabeza()->siguiente; n != nullptr; n = n->siguiente) {
         DHPROF& p = n->dato;
         int minimo = 0, maximo = 0, dias = 0;
-        CalcularPermanenciaProfesor(p, n, minimo, maximo, dias, p.opciones.tipoDePeriodo,
-                                    p.opciones.cantidadDeDias);
+        const auto c = cargas.find(Referencia<DHPROF>(n));
+        EstimarPermanencia(p, c != cargas.end() ? c->second : std::array<int, NUM_MARCOS + 1>{},
+                           minimo, maximo, dias, p.opciones.tipoDePeriodo,
+                           p.opciones.cantidadDeDias);
         if (maximo == 6) p.opciones.valorMaximasHorasCalculado = 1;
     }
 }

@@ -1,6 +1,7 @@
 // The timetable model of one flow.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -172,6 +173,15 @@ public:
     int CalcularPermanenciaProfesor(const DHPROF& profesor, const MCList<DHPROF>::Nodo* nodo,
                                     int& minimo, int& maximo, int& dias, int tipoDePeriodo,
                                     int cantidadDeDias) const;
+    // The busy counts of every teacher, gathered in one pass over each kind of record: by
+    // teacher reference, the load of all frames (index 0) and of each frame (index 1 + f), as
+    // the Contar* counts give them.
+    using CargasProfesores = std::unordered_map<Ref, std::array<int, NUM_MARCOS + 1>>;
+    CargasProfesores ContarCargasProfesores() const;
+    // CalcularPermanenciaProfesor from a teacher's counts as ContarCargasProfesores gives them.
+    int EstimarPermanencia(const DHPROF& profesor, const std::array<int, NUM_MARCOS + 1>& cargas,
+                           int& minimo, int& maximo, int& dias, int tipoDePeriodo,
+                           int cantidadDeDias) const;
     // Busy counts of the teacher at `profesor` in the first period; `marco` -1 counts every frame.
     int ContarTramosSesiones(const MCList<DHPROF>::Nodo* profesor, int marco) const;
     int ContarTramosReuniones(const MCList<DHPROF>::Nodo* profesor, int marco) const;

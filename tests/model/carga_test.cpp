@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "model/datos.h"
 #include "tests/common/modelo.h"
@@ -286,6 +287,76 @@ TEST(CargaProfesor, ReferencesAsNodesInMode0) {
     EXPECT_EQ(d->ContarTramosSesiones(p1, -1), 5);
     EXPECT_EQ(d->ContarTramosReuniones(p1, 0), 2);
     EXPECT_EQ(d->ContarTramosSesiones(d->profesores.Cabeza(), -1), 0);
+}
+
+} // namespace
+
+namespace {
+
+// The counts of every teacher gathered in one pass equal each teacher's own counts, with chains
+// that name a teacher twice, records in other frames and periods, meetings and duties listing a
+// teacher twice, and duties in and out of the recesses.
+TEST(CargaProfesor, AllTeachersAtOnceCountAsEachAlone) {
+    for (const int exacto : {0, 1}) {
+        auto d = prueba::ModeloPreparado(1);
+        d->marcos.numMarcos = 3;
+        d->marcos.tiemposExactos = static_cast<std::uint8_t>(exacto);
+        d->marcosHorario->FijarNumeroPeriodos(2);
+        std::vector<NodoProfesor*> p;
+        for (int i = 0; i < 4; ++i)
+            p.push_back(Profesor(*d));
+        const Ref g[] = {Grupo(*d, 0), Grupo(*d, 1), Grupo(*d, 2), Grupo(*d, -1)};
+        for (int k = 0; k < 12; ++k) {
+            Sesion(*d, g[k % 4], p[k % 4], k % 3 == 0 ? "221" : "1", {k % 2});
+            Sesion(*d, g[k % 4], p[(k + 1) % 4], "", {}, k % 2 == 0 ? SESION_PROFESOR : 'S');
+            Sesion(*d, g[k % 4], p[k % 4], "", {}, SESION_MATERIA); // the same teacher again
+        }
+        const Ref t0 = d->Referencia<DHPROF>(p[0]), t1 = d->Referencia<DHPROF>(p[1]);
+        DHREUN& m = d->reuniones.AnadirAlFinal()->dato;
+        m.lectiva = 1;
+        m.numeroDeReuniones = 130; // two of double length
+        m.numIntegrantes = 3;
+        m.integrantes[0] = t0;
+        m.integrantes[1] = t1;
+        m.integrantes[2] = t0;
+        for (const int recreos : {0, 1, 2}) {
+            DHGUAR& u = d->guardias.AnadirAlFinal()->dato;
+            u.lectiva = 1;
+            u.enRecreos = static_cast<std::uint8_t>(recreos);
+            u.subMarco = static_cast<std::int8_t>(recreos);
+            u.numIntegrantes = 3;
+            u.integrantes[0] = t1;
+            u.numeroDeGuardias[0] = 2;
+            u.integrantes[1] = t0;
+            u.numeroDeGuardias[1] = 1;
+            u.integrantes[2] = t1;
+            u.numeroDeGuardias[2] = 5;
+        }
+        DHCOMP& c = d->complementarias.AnadirAlFinal()->dato;
+        c.profesor = t1;
+        c.lectiva = 1;
+        c.subMarco = 1;
+        c.intervalosSemanales = 3;
+
+        const CDatos::CargasProfesores cargas = d->ContarCargasProfesores();
+        for (NodoProfesor* n : p) {
+            const auto e = cargas.find(d->Referencia<DHPROF>(n));
+            ASSERT_NE(e, cargas.end());
+            for (int marco = -1; marco < 3; ++marco) {
+                const int otras = d->ContarTramosGuardias(n, marco, true) +
+                                  d->ContarTramosGuardias(n, marco, false) +
+                                  d->ContarTramosReuniones(n, marco) +
+                                  d->ContarTramosComplementarias(n, marco);
+                EXPECT_EQ(e->second[static_cast<std::size_t>(marco + 1)],
+                          d->ContarTramosSesiones(n, marco) + (exacto ? 4 : 1) * otras)
+                    << "exacto " << exacto << ", marco " << marco;
+            }
+            int a[4], b[4];
+            EXPECT_EQ(d->EstimarPermanencia(n->dato, e->second, a[0], a[1], a[2], 0, 1),
+                      d->CalcularPermanenciaProfesor(n->dato, n, b[0], b[1], b[2], 0, 1));
+            EXPECT_TRUE(a[0] == b[0] && a[1] == b[1] && a[2] == b[2]);
+        }
+    }
 }
 
 } // namespace
