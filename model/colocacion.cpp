@@ -265,7 +265,7 @@ void TablaColocacion::AnadirEntradasComplementarias(int filaInicial, int pseudoI
 int TablaColocacion::CrearTablaColocacion() {
     // A table built before (a second `horario`) is replaced whole; no grid exists until the
     // rows are known to fit.
-    entradas_.clear();
+    VaciarEntradas();
     entradaDeSesion_.clear();
     sesionDeId_.clear();
     filasRejilla_ = 0;
@@ -315,7 +315,7 @@ TablaColocacion::TablaColocacion(CDatos& datos)
     : d_(datos), guardiasRecreo_(static_cast<std::size_t>(NUM_CELDAS_GUARDIAS_RECREO)) {}
 
 void TablaColocacion::Vaciar() {
-    entradas_.clear();
+    VaciarEntradas();
     entradaDeSesion_.clear();
     sesionDeId_.clear();
     filasRejilla_ = 0;
@@ -327,6 +327,44 @@ void TablaColocacion::Vaciar() {
 
 void TablaColocacion::VaciarGuardiasRecreo() {
     std::fill(guardiasRecreo_.begin(), guardiasRecreo_.end(), CeldaGuardiasRecreo{});
+}
+
+void TablaColocacion::VaciarEntradas() {
+    entradas_.clear();
+    primeraDeActividad_.clear();
+    primeraDeGuardia_.clear();
+    indexadas_ = 0;
+}
+
+namespace {
+std::uint64_t Par(std::uint32_t a, std::uint32_t b) {
+    return (std::uint64_t{a} << 32) | b;
+}
+} // namespace
+
+void TablaColocacion::IndexarEntradas() {
+    for (; indexadas_ < entradas_.size(); ++indexadas_) {
+        const ENTRADACOLOCACION& e = entradas_[indexadas_];
+        primeraDeActividad_.try_emplace(Par(e.tipo, e.indiceActividad), indexadas_);
+        if (e.tipo == ACTIVIDAD_GUARDIA)
+            primeraDeGuardia_.try_emplace(Par(e.indiceActividad, e.profesor), indexadas_);
+    }
+}
+
+ENTRADACOLOCACION* TablaColocacion::PrimeraEntrada(std::uint8_t tipo, int actividad) {
+    // The fields hold 16 bits: another number names no entry.
+    if (actividad < 0 || actividad > 0xFFFF) return nullptr;
+    IndexarEntradas();
+    const auto e = primeraDeActividad_.find(Par(tipo, static_cast<std::uint32_t>(actividad)));
+    return e != primeraDeActividad_.end() ? &entradas_[e->second] : nullptr;
+}
+
+ENTRADACOLOCACION* TablaColocacion::BuscarEntradaGuardia(int profesor, int guardia) {
+    if (profesor < 0 || profesor > 0xFFFF || guardia < 0 || guardia > 0xFFFF) return nullptr;
+    IndexarEntradas();
+    const auto e = primeraDeGuardia_.find(
+        Par(static_cast<std::uint32_t>(guardia), static_cast<std::uint32_t>(profesor)));
+    return e != primeraDeGuardia_.end() ? &entradas_[e->second] : nullptr;
 }
 
 std::size_t TablaColocacion::AnadirEntrada(const ENTRADACOLOCACION& entrada) {

@@ -217,6 +217,14 @@ private:
     // session id.
     std::vector<std::int32_t> entradaDeSesion_;
     std::unordered_map<std::int32_t, std::int32_t> sesionDeId_;
+    // The first entry of each (kind, activity) and of each (duty, teacher) among the first
+    // `indexadas_` entries, extended over the entries appended since.
+    std::unordered_map<std::uint64_t, std::size_t> primeraDeActividad_;
+    std::unordered_map<std::uint64_t, std::size_t> primeraDeGuardia_;
+    std::size_t indexadas_ = 0;
+    void IndexarEntradas();
+    void VaciarEntradas();
+    ENTRADACOLOCACION* PrimeraEntrada(std::uint8_t tipo, int actividad);
 };
 
 // 1 when `texto` is empty or every byte of it is an ASCII digit, else 0.

@@ -136,13 +136,6 @@ void TablaColocacion::GuardarColocacion(ENTRADACOLOCACION* e, int semana, int di
 
 namespace {
 
-ENTRADACOLOCACION* PrimeraEntrada(std::vector<ENTRADACOLOCACION>& entradas, std::uint8_t tipo,
-                                  int actividad) {
-    for (ENTRADACOLOCACION& e : entradas)
-        if (e.tipo == tipo && e.indiceActividad == actividad) return &e;
-    return nullptr;
-}
-
 // Meetings and complementary activities have a row of their own: the entry goes in its cell
 // when the cell is free.
 void ColocarEnSuFila(TablaColocacion& t, ENTRADACOLOCACION* e, int semana, int dia, int fila) {
@@ -172,17 +165,10 @@ void TablaColocacion::ColocarEntradaGuardia(ENTRADACOLOCACION* e, int semana, in
     }
 }
 
-ENTRADACOLOCACION* TablaColocacion::BuscarEntradaGuardia(int profesor, int guardia) {
-    for (ENTRADACOLOCACION& e : entradas_)
-        if (e.tipo == ACTIVIDAD_GUARDIA && e.indiceActividad == guardia && e.profesor == profesor)
-            return &e;
-    return nullptr;
-}
-
 void TablaColocacion::ColocarComplementaria(int semana, int dia, int fila, int marco, int numero) {
     if (!ExisteTramo(semana, dia, fila, marco)) return;
     if (numero < 0 || numero >= d_.complementarias.Cuenta()) return;
-    if (auto* e = PrimeraEntrada(entradas_, ACTIVIDAD_COMPLEMENTARIA, numero))
+    if (auto* e = PrimeraEntrada(ACTIVIDAD_COMPLEMENTARIA, numero))
         ColocarEntradaComplementaria(e, semana, dia, fila);
 }
 
@@ -191,7 +177,7 @@ void TablaColocacion::ColocarReunion(int semana, int dia, int fila, int marco,
     if (!ExisteTramo(semana, dia, fila, marco) || Vacio(reunion)) return;
     const auto* n = d_.reuniones.BuscarNombre(reunion);
     if (n == nullptr) return;
-    if (auto* e = PrimeraEntrada(entradas_, ACTIVIDAD_REUNION, CalcularIndiceNodo(n)))
+    if (auto* e = PrimeraEntrada(ACTIVIDAD_REUNION, CalcularIndiceNodo(n)))
         ColocarEntradaReunion(e, semana, dia, fila);
 }
 

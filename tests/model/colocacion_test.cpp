@@ -476,3 +476,35 @@ TEST(TablaColocacion, SiguienteEnCadenaYVaciar) {
 }
 
 } // namespace
+
+namespace {
+
+using namespace prueba;
+
+// The entries of duties, meetings and activities are found through an index: it must give the
+// first entry a walk over the entries gives, and follow a table built again.
+TEST(EntradasDeActividades, TheFirstEntryOfEachDutyAndTeacherAsAWalkFindsIt) {
+    Modelo m;
+    const int ana = m.Profesor("Ana", "P1"), luis = m.Profesor("Luis", "P2");
+    m.Guardia("GA", {ana, luis, ana});
+    m.Guardia("GB", {luis});
+    ASSERT_NE(m->colocacion.CrearTablaColocacion(), 0);
+    auto recorrer = [&](int profesor, int guardia) -> const ENTRADACOLOCACION* {
+        for (const ENTRADACOLOCACION& e : m->colocacion.Entradas())
+            if (e.tipo == ACTIVIDAD_GUARDIA && e.indiceActividad == guardia &&
+                e.profesor == profesor)
+                return &e;
+        return nullptr;
+    };
+    for (int g = -1; g <= 2; ++g)
+        for (const int p : {ana, luis, 0, 70000})
+            EXPECT_EQ(m->colocacion.BuscarEntradaGuardia(p, g), recorrer(p, g)) << p << " " << g;
+    EXPECT_NE(m->colocacion.BuscarEntradaGuardia(luis, 1), nullptr);
+    // Built again with one duty less: the index follows.
+    m->guardias.Quitar(m->guardias.Cola());
+    ASSERT_NE(m->colocacion.CrearTablaColocacion(), 0);
+    EXPECT_EQ(m->colocacion.BuscarEntradaGuardia(luis, 1), nullptr);
+    EXPECT_EQ(m->colocacion.BuscarEntradaGuardia(luis, 0), recorrer(luis, 0));
+}
+
+} // namespace
