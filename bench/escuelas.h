@@ -75,8 +75,9 @@ inline std::string Profesores(int profesores, int departamentos) {
 // A school of `profesores` teachers as the planner writes it once solved: half as many groups,
 // each with its own room and thirty one-hour sessions a week, all placed; a tenth of the
 // sessions with a second teacher; every session apart from the one a week later of its group (a
-// relation between sessions) and its first two lessons of a day in a block; courses of five
-// groups with their subjects; duties and meetings placed in every lesson slot and the recess.
+// relation between sessions) and its first two lessons of a day in a block, its last lesson of
+// the week simultaneous with that of the next group; courses of five groups with their
+// subjects; duties and meetings placed in every lesson slot and the recess.
 inline std::string DocumentoResuelto(int profesores) {
     const int grupos = profesores / 2;
     const int materias = 10 + profesores / 4;
@@ -141,8 +142,15 @@ inline std::string DocumentoResuelto(int profesores) {
              Elemento("sesion", std::to_string((k + grupos * kLectivos) % sesiones)) +
              "</noCoincidentes>\n\t\t</sesion>\n";
     }
-    // The first two lessons of each group's day form a block of consecutive sessions.
-    s += "\t</sesionesLectivas>\n\t<listasDeRelacion>\n\t\t<consecutivas>\n";
+    // The last lesson of the week of every two groups forms a block of simultaneous sessions;
+    // the first two lessons of each group's day form a block of consecutive sessions.
+    s += "\t</sesionesLectivas>\n\t<listasDeRelacion>\n\t\t<simultaneas>\n";
+    const int ultima = (kDias * kLectivos - 1) * grupos;
+    for (int g = 0; g + 1 < grupos; g += 2)
+        s += "\t\t\t<bloqueDeSesiones><sesiones>" + Elemento("sesion", std::to_string(ultima + g)) +
+             Elemento("sesion", std::to_string(ultima + g + 1)) +
+             "</sesiones></bloqueDeSesiones>\n";
+    s += "\t\t</simultaneas>\n\t\t<consecutivas>\n";
     for (int d = 0; d < kDias; ++d)
         for (int g = 0; g < grupos; ++g)
             s += "\t\t\t<bloqueDeSesiones><sesiones>" +

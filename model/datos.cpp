@@ -206,10 +206,7 @@ const CDatos::SesionesDeId* CDatos::BuscarSesionesDeId(int id) const {
             auto [e, nueva] = sesionesDeId_.try_emplace(s.id);
             SesionesDeId& x = e->second;
             if (nueva) x.registro = n;
-            if (esPrincipal) {
-                principal = n;
-                if (x.principal == nullptr) x.principal = n;
-            }
+            if (esPrincipal) principal = n;
             if ((esPrincipal || s.aulaAdicional == 0) && x.propia == nullptr) {
                 x.propia = n;
                 x.porId = esPrincipal ? n : principal;
@@ -233,9 +230,41 @@ MCList<DHSESI>::Nodo* CDatos::SesionPropiaPorId(int id) const {
     return x != nullptr ? x->propia : nullptr;
 }
 
+bool CDatos::PrincipalesEnPaso() const {
+    return principalesValidos_ && versionPrincipales_ == sesiones.Version() &&
+           cambiosPrincipales_ == sesionesCambiadas_;
+}
+
 MCList<DHSESI>::Nodo* CDatos::SesionPrincipalPorId(int id) const {
-    const SesionesDeId* x = BuscarSesionesDeId(id);
-    return x != nullptr ? x->principal : nullptr;
+    if (!PrincipalesEnPaso()) {
+        principalesDeId_.clear();
+        for (auto* n = sesiones.Cabeza(); n != nullptr; n = n->siguiente)
+            if (n->dato.tipo == SESION_PRINCIPAL) principalesDeId_[n->dato.id].push_back(n);
+        versionPrincipales_ = sesiones.Version();
+        cambiosPrincipales_ = sesionesCambiadas_;
+        principalesValidos_ = true;
+    }
+    const auto e = principalesDeId_.find(id);
+    return e != principalesDeId_.end() && !e->second.empty() ? e->second.front() : nullptr;
+}
+
+void CDatos::ConvertirEnSimultanea(MCList<DHSESI>::Nodo* sesion) {
+    const bool enPaso = PrincipalesEnPaso();
+    const bool eraPrincipal = sesion->dato.tipo == SESION_PRINCIPAL;
+    sesion->dato.tipo = SESION_SIMULTANEA;
+    SesionesCambiadas();
+    if (!enPaso) return;
+    if (eraPrincipal) {
+        auto& v = principalesDeId_[sesion->dato.id];
+        if (const auto e = std::find(v.begin(), v.end(), sesion); e != v.end()) v.erase(e);
+    }
+    cambiosPrincipales_ = sesionesCambiadas_;
+}
+
+void CDatos::MoverRegistroSesion(MCList<DHSESI>::Nodo* registro, MCList<DHSESI>::Nodo* pos) {
+    const bool enPaso = PrincipalesEnPaso() && registro->dato.tipo != SESION_PRINCIPAL;
+    sesiones.Mover(registro, pos);
+    if (enPaso) versionPrincipales_ = sesiones.Version();
 }
 
 MCList<DHSESI>::Nodo* CDatos::RegistroSesionPorId(int id) const {

@@ -85,6 +85,11 @@ public:
     // To be called after a session record's tipo, id or aulaAdicional changed in place; links,
     // unlinks and moves are seen without it.
     void SesionesCambiadas() { ++sesionesCambiadas_; }
+    // A main session record becomes a simultaneous one, and a record that is not a main one
+    // moves before `pos` (to the tail when null): the lookup of main records by id follows
+    // both without being built again (main records keep their order).
+    void ConvertirEnSimultanea(MCList<DHSESI>::Nodo* sesion);
+    void MoverRegistroSesion(MCList<DHSESI>::Nodo* registro, MCList<DHSESI>::Nodo* pos);
 
     // ---- References by mode
     // The reference to `nodo` as this model stores it: the node in mode 0, its index in mode 1
@@ -248,9 +253,15 @@ private:
     struct SesionesDeId {
         MCList<DHSESI>::Nodo* porId = nullptr;
         MCList<DHSESI>::Nodo* propia = nullptr;
-        MCList<DHSESI>::Nodo* principal = nullptr;
         MCList<DHSESI>::Nodo* registro = nullptr;
     };
+    // The main records of each id, in list order; kept apart, as it survives the changes that
+    // make simultaneous blocks.
+    bool PrincipalesEnPaso() const;
+    mutable std::unordered_map<std::int32_t, std::vector<MCList<DHSESI>::Nodo*>> principalesDeId_;
+    mutable std::uint64_t versionPrincipales_ = 0;
+    mutable std::uint64_t cambiosPrincipales_ = 0;
+    mutable bool principalesValidos_ = false;
     const SesionesDeId* BuscarSesionesDeId(int id) const;
     mutable std::unordered_map<std::int32_t, SesionesDeId> sesionesDeId_;
     mutable std::uint64_t versionSesionesDeId_ = 0;

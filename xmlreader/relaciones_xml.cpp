@@ -219,15 +219,14 @@ void MyContentInterno2::AnadirSimultaneas(CDatos* datos, int numero, const int i
         x.codigoConsecutivas = 0;
         x.consecutivaPrimera = 0;
         x.consecutivaSegunda = 0;
-        x.tipo = SESION_SIMULTANEA;
-        d.SesionesCambiadas();
+        d.ConvertirEnSimultanea(s);
 
         // The session and its old chain move, in order, behind the block's chain.
         Nodo* siguiente = nullptr;
         for (Nodo* n = s; n != nullptr; n = siguiente) {
             siguiente = n->siguiente;
             if (n != s && n->dato.tipo == SESION_PRINCIPAL) break;
-            d.sesiones.Mover(n, fin->siguiente);
+            d.MoverRegistroSesion(n, fin->siguiente);
             fin = n;
             n->dato.tipoDistribucion = m->dato.tipoDistribucion;
             n->dato.numMaximoDeSesiones = m->dato.numMaximoDeSesiones;

@@ -296,6 +296,37 @@ TEST(CDatos, SessionsByIdFollowTheListAndItsChanges) {
     EXPECT_EQ(d->SesionPorId(2), m1);
 }
 
+// The changes that make a simultaneous block keep the lookup of main records without a new
+// pass; it must still answer as a walk would.
+TEST(CDatos, MainRecordsByIdFollowTheMakingOfSimultaneousBlocks) {
+    auto d = ModeloPreparado(1);
+    auto* a = Registro(*d, SESION_PRINCIPAL, 1);
+    auto* b = Registro(*d, SESION_PRINCIPAL, 2);
+    auto* companero = Registro(*d, 'P', 2);
+    auto* b2 = Registro(*d, SESION_PRINCIPAL, 2); // the same id again
+    auto recorrer = [&](int id) -> MCList<DHSESI>::Nodo* {
+        for (auto* n = d->sesiones.Cabeza(); n != nullptr; n = n->siguiente)
+            if (n->dato.tipo == SESION_PRINCIPAL && n->dato.id == id) return n;
+        return nullptr;
+    };
+    EXPECT_EQ(d->SesionPrincipalPorId(2), b);
+    d->ConvertirEnSimultanea(b);
+    d->MoverRegistroSesion(b, a->siguiente);
+    d->MoverRegistroSesion(companero, b->siguiente);
+    EXPECT_EQ(d->SesionPrincipalPorId(2), b2);
+    EXPECT_EQ(d->SesionPrincipalPorId(2), recorrer(2));
+    EXPECT_EQ(d->SesionPrincipalPorId(1), a);
+    EXPECT_EQ(d->SesionPropiaPorId(2), b);
+    EXPECT_EQ(d->SesionPorId(2), a);
+    // Moving a main record is seen as any other change.
+    d->MoverRegistroSesion(b2, a);
+    EXPECT_EQ(d->sesiones.Cabeza(), b2);
+    EXPECT_EQ(d->SesionPorId(2), b2);
+    d->ConvertirEnSimultanea(b2);
+    EXPECT_EQ(d->SesionPrincipalPorId(2), nullptr);
+    EXPECT_EQ(d->SesionPorId(2), nullptr); // a simultaneous record before any main record
+}
+
 TEST(CDatos, VaciarKeepsTimeSlotsAndTheRecessTableIsCleared) {
     auto d = ModeloPreparado(1);
     DHCLAVIMPOR c{};
