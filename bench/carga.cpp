@@ -125,7 +125,7 @@ BENCHMARK(CargaCompleta)
     ->Arg(200)
     ->Arg(400)
     ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+    ->Complexity();
 
 // A document of 20,000 teachers and nothing else.
 void CargaDeProfesores(benchmark::State& state) {

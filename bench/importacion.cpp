@@ -63,7 +63,7 @@ BENCHMARK(ImportacionCompleta)
     ->Arg(1000)
     ->Arg(2000)
     ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+    ->Complexity();
 
 // A data file of 40,000 departments and nothing else.
 void ImportacionDeDepartamentos(benchmark::State& state) {
