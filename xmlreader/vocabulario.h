@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <unordered_map>
 #include <utility>
 
 #include "xmlreader/contenido.h"
@@ -277,8 +278,16 @@ constexpr ConversionTexto Propia(Destino destino, int parametro = 0) {
 // A node of the tree of paths: a path that is a row of the vocabulary or the start of one, with
 // its row (null when it has none) and its children by local name (ANSI, lower case A-Z).
 struct MyContentInterno2::NodoRuta {
+    // Hashing of names, also for a lookup by view.
+    struct HashNombre {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const {
+            return std::hash<std::string_view>()(s);
+        }
+    };
     const EntradaRuta* entrada = nullptr;
-    std::map<std::string, int, std::less<>> hijos; // index in the tree's node list
+    // Index in the tree's node list.
+    std::unordered_map<std::string, int, HashNombre, std::equal_to<>> hijos;
 };
 
 // Every row, sorted by path.
