@@ -151,7 +151,9 @@ MCList<DHSESI>::Nodo* CrearSesionXml(CDatos* datos, int id, const REGISTROENCURS
     auto* departamento = BuscarNombrado(d.departamentos, r.departamento);
     if (departamento == nullptr) departamento = d.departamentos.Cabeza();
 
-    DHSESI principal{};
+    // The main record is filled in its node (a zeroed record at the tail of the list).
+    auto* cabeza = d.sesiones.AnadirAlFinal();
+    DHSESI& principal = cabeza->dato;
     principal.tipo = SESION_PRINCIPAL;
     principal.id = id;
     principal.marco = grupo->dato.submarco;
@@ -195,7 +197,6 @@ MCList<DHSESI>::Nodo* CrearSesionXml(CDatos* datos, int id, const REGISTROENCURS
     principal.tipoGrupoMateria = r.tipoGrupoMateria;
     CopiarTexto(principal.notas, r.notas);
     std::memcpy(principal.periodos, r.periodos, sizeof principal.periodos);
-    auto* cabeza = d.sesiones.AnadirAlFinal(principal);
 
     // Companions follow in order: further subjects and groups, teachers, rooms. Each list
     // starts from a copy of the main record.
