@@ -287,6 +287,23 @@ TEST(LectorIes, CodesDifferingInCaseOrAccents) {
     EXPECT_EQ(Pares(*d), V{"FIS/1 ESO A 3.0"});
 }
 
+// Records renamed in place (a department known by its full name, the built-in guard task) must
+// be found by their new names and no longer by the old ones, also when the lists were already
+// searched before.
+TEST(LectorIes, RenamesInPlaceAreSeenByLaterLookups) {
+    FicheroIes f;
+    f.Departamento("MAT", "Matematicas").Departamento("X", "Otra");
+    f.Departamento("MATE", "Matematicas");
+    f.Profesor("Uno", "P1", "MAT");
+    f.Tarea("GU", "Guardia de pasillo").Tarea("gu", "Otra guardia");
+    auto d = ModeloPreparado(0);
+    ASSERT_NE(d->tareas.BuscarNombre("G"), nullptr);
+    ASSERT_EQ(Leer(f.Bytes(), *d), 1);
+    EXPECT_EQ(Nombres(d->departamentos), (V{"<ninguno>", "MATE", "X", "MAT"}));
+    EXPECT_EQ(Nombres(d->tareas), (V{"LEC", "GU", "RDP", "gu-gu"}));
+    EXPECT_EQ(d->tareas.BuscarNombre("G"), nullptr);
+}
+
 TEST(LectorIes, ClashingNamesAreRenamed) {
     FicheroIes f;
     f.Departamento("MAT", "Matematicas").Departamento("MATE", "Matematicas");
