@@ -38,6 +38,32 @@ int DuracionSemanal(const char (&distribucion)[8], bool exacto) {
     return total;
 }
 
+// The frame of a session's group. In mode 1 the groups' frames are gathered once by index, so
+// that a session's group is not looked up by walking the list.
+class MarcoDeSesion {
+public:
+    MarcoDeSesion(const CDatos& datos, int numMarcos) : datos_(datos), numMarcos_(numMarcos) {
+        if (datos.modo == 0) return;
+        marcosGrupo_.reserve(static_cast<std::size_t>(datos.grupos.Cuenta()));
+        for (const DHGRUP& g : datos.grupos)
+            marcosGrupo_.push_back(g.submarco);
+    }
+    int operator()(const DHSESI& s) const {
+        std::int8_t subMarco = 0;
+        if (datos_.modo != 0) {
+            if (s.grupo < marcosGrupo_.size()) subMarco = marcosGrupo_[s.grupo];
+        } else if (const DHGRUP* g = datos_.Registro(datos_.grupos, s.grupo)) {
+            subMarco = g->submarco;
+        }
+        return MarcoDeRegistro(subMarco, numMarcos_);
+    }
+
+private:
+    const CDatos& datos_;
+    int numMarcos_;
+    std::vector<std::int8_t> marcosGrupo_;
+};
+
 // ceiling(w / 4) for either sign.
 int CuartosAIntervalos(int w) {
     return w >= 0 ? (w + 3) / 4 : -(-w / 4);
@@ -50,23 +76,7 @@ int CDatos::ContarTramosSesiones(const MCList<DHPROF>::Nodo* profesor, int marco
     const int numMarcos = NumeroMarcos(marcos);
     const bool exacto = marcos.tiemposExactos != 0;
 
-    // The frame of each group, by index in mode 1, so that a session's group is not looked up
-    // by walking the list.
-    std::vector<std::int8_t> marcosGrupo;
-    if (modo != 0) {
-        marcosGrupo.reserve(static_cast<std::size_t>(grupos.Cuenta()));
-        for (const DHGRUP& g : grupos)
-            marcosGrupo.push_back(g.submarco);
-    }
-    auto marcoDeSesion = [&](const DHSESI& s) {
-        std::int8_t subMarco = 0;
-        if (modo != 0) {
-            if (s.grupo < marcosGrupo.size()) subMarco = marcosGrupo[s.grupo];
-        } else if (const DHGRUP* g = Registro(grupos, s.grupo)) {
-            subMarco = g->submarco;
-        }
-        return MarcoDeRegistro(subMarco, numMarcos);
-    };
+    const MarcoDeSesion marcoDeSesion(*this, numMarcos);
 
     int total = 0;
     const MCList<DHSESI>::Nodo* r = sesiones.Cabeza();
@@ -188,19 +198,7 @@ CDatos::CargasProfesores CDatos::ContarCargasProfesores() const {
     // Sessions count in their own unit; the other work in whole intervals, turned into quarter
     // hours in exact-times mode.
     const int escala = exacto ? 4 : 1;
-    std::vector<std::int8_t> marcosGrupo;
-    if (modo != 0)
-        for (const DHGRUP& g : grupos)
-            marcosGrupo.push_back(g.submarco);
-    auto marcoDeSesion = [&](const DHSESI& s) {
-        std::int8_t subMarco = 0;
-        if (modo != 0) {
-            if (s.grupo < marcosGrupo.size()) subMarco = marcosGrupo[s.grupo];
-        } else if (const DHGRUP* g = Registro(grupos, s.grupo)) {
-            subMarco = g->submarco;
-        }
-        return MarcoDeRegistro(subMarco, numMarcos);
-    };
+    const MarcoDeSesion marcoDeSesion(*this, numMarcos);
 
     // The same walks as the Contar* counts, once for all frames and once per frame.
     for (int marco = -1; marco < (numMarcos > 1 ? numMarcos : 0); ++marco) {

@@ -149,8 +149,9 @@ int TablaColocacion::ContarGuardias() const {
     return d;
 }
 
-void TablaColocacion::RellenarEntradaGuardia(const DHGUAR& guardia, int indice, Ref profesor,
-                                             int fila, int pseudo, int periodo) {
+ENTRADACOLOCACION TablaColocacion::EntradaDeActividad(int tipo, int indice, Ref profesor, Ref tarea,
+                                                      int subMarco, int fila, int pseudo,
+                                                      int periodo) const {
     ENTRADACOLOCACION e{};
     e.indicePrincipal = e.indicePropio = Pseudo(pseudo);
     e.profesor = Indice16(profesor, d_.profesores.Cuenta());
@@ -158,11 +159,17 @@ void TablaColocacion::RellenarEntradaGuardia(const DHGUAR& guardia, int indice, 
     e.finCadena = FIN_CADENA;
     e.fila = static_cast<std::uint16_t>(fila);
     e.indiceActividad = static_cast<std::uint16_t>(indice);
-    e.marco = static_cast<std::uint8_t>(MarcoDeEntrada(guardia.subMarco));
-    e.tipo = ACTIVIDAD_GUARDIA;
-    e.tarea = Indice16(guardia.tipoDeTarea, d_.tareas.Cuenta());
+    e.marco = static_cast<std::uint8_t>(MarcoDeEntrada(subMarco));
+    e.tipo = static_cast<std::uint8_t>(tipo);
+    e.tarea = Indice16(tarea, d_.tareas.Cuenta());
     e.periodo = static_cast<std::uint8_t>(periodo);
-    AnadirEntrada(e);
+    return e;
+}
+
+void TablaColocacion::RellenarEntradaGuardia(const DHGUAR& guardia, int indice, Ref profesor,
+                                             int fila, int pseudo, int periodo) {
+    AnadirEntrada(EntradaDeActividad(ACTIVIDAD_GUARDIA, indice, profesor, guardia.tipoDeTarea,
+                                     guardia.subMarco, fila, pseudo, periodo));
 }
 
 int TablaColocacion::AnadirEntradasGuardias(int filaInicial, int pseudoInicial) {
@@ -196,18 +203,12 @@ void TablaColocacion::RellenarEntradaReunion(const DHREUN& reunion, int indice, 
                                              int fila, int pseudo, int periodo) {
     const int cuenta =
         std::min<int>(reunion.numIntegrantes, static_cast<int>(std::size(reunion.integrantes)));
-    ENTRADACOLOCACION e{};
-    e.indicePrincipal = e.indicePropio = Pseudo(pseudo);
-    e.profesor = Indice16(reunion.integrantes[miembro], d_.profesores.Cuenta());
+    ENTRADACOLOCACION e =
+        EntradaDeActividad(ACTIVIDAD_REUNION, indice, reunion.integrantes[miembro],
+                           reunion.tipoDeTarea, reunion.subMarco, fila, pseudo, periodo);
     // The members form one chain: the first heads it (alone when it is the only one).
     e.tipoCadena = miembro > 0 ? CADENA_PROFESOR : cuenta > 1 ? CADENA_CABEZA : CADENA_SOLA;
     e.finCadena = miembro == cuenta - 1 ? FIN_CADENA : 0;
-    e.fila = static_cast<std::uint16_t>(fila);
-    e.indiceActividad = static_cast<std::uint16_t>(indice);
-    e.marco = static_cast<std::uint8_t>(MarcoDeEntrada(reunion.subMarco));
-    e.tipo = ACTIVIDAD_REUNION;
-    e.tarea = Indice16(reunion.tipoDeTarea, d_.tareas.Cuenta());
-    e.periodo = static_cast<std::uint8_t>(periodo);
     AnadirEntrada(e);
 }
 
@@ -235,18 +236,8 @@ int TablaColocacion::ContarEntradasComplementarias() const {
 
 void TablaColocacion::RellenarEntradaComplementaria(const DHCOMP& actividad, int indice, int fila,
                                                     int pseudo, int periodo) {
-    ENTRADACOLOCACION e{};
-    e.indicePrincipal = e.indicePropio = Pseudo(pseudo);
-    e.profesor = Indice16(actividad.profesor, d_.profesores.Cuenta());
-    e.tipoCadena = CADENA_SOLA;
-    e.finCadena = FIN_CADENA;
-    e.fila = static_cast<std::uint16_t>(fila);
-    e.indiceActividad = static_cast<std::uint16_t>(indice);
-    e.marco = static_cast<std::uint8_t>(MarcoDeEntrada(actividad.subMarco));
-    e.tipo = ACTIVIDAD_COMPLEMENTARIA;
-    e.tarea = Indice16(actividad.tarea, d_.tareas.Cuenta());
-    e.periodo = static_cast<std::uint8_t>(periodo);
-    AnadirEntrada(e);
+    AnadirEntrada(EntradaDeActividad(ACTIVIDAD_COMPLEMENTARIA, indice, actividad.profesor,
+                                     actividad.tarea, actividad.subMarco, fila, pseudo, periodo));
 }
 
 void TablaColocacion::AnadirEntradasComplementarias(int filaInicial, int pseudoInicial) {
@@ -265,13 +256,7 @@ void TablaColocacion::AnadirEntradasComplementarias(int filaInicial, int pseudoI
 int TablaColocacion::CrearTablaColocacion() {
     // A table built before (a second `horario`) is replaced whole; no grid exists until the
     // rows are known to fit.
-    VaciarEntradas();
-    entradaDeSesion_.clear();
-    sesionDeId_.clear();
-    filasRejilla_ = 0;
-    for (auto& porMarco : rejillas_)
-        for (auto& r : porMarco)
-            std::vector<std::uint32_t>().swap(r);
+    VaciarTabla();
 
     const int sesionesTotales = d_.sesiones.Cuenta();
     const int aulasFilas = d_.marcos.numAulasGeneral;
@@ -315,6 +300,11 @@ TablaColocacion::TablaColocacion(CDatos& datos)
     : d_(datos), guardiasRecreo_(static_cast<std::size_t>(NUM_CELDAS_GUARDIAS_RECREO)) {}
 
 void TablaColocacion::Vaciar() {
+    VaciarTabla();
+    VaciarGuardiasRecreo();
+}
+
+void TablaColocacion::VaciarTabla() {
     VaciarEntradas();
     entradaDeSesion_.clear();
     sesionDeId_.clear();
@@ -322,7 +312,6 @@ void TablaColocacion::Vaciar() {
     for (auto& porMarco : rejillas_)
         for (auto& r : porMarco)
             std::vector<std::uint32_t>().swap(r);
-    VaciarGuardiasRecreo();
 }
 
 void TablaColocacion::VaciarGuardiasRecreo() {

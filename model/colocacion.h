@@ -108,6 +108,12 @@ public:
     // Duty entries: the rows of the t-th duty in lesson intervals start at filaInicial + 20 t;
     // pseudo indices from pseudoInicial. Returns the number of members counted.
     int AnadirEntradasGuardias(int filaInicial, int pseudoInicial);
+    // The entries, their lookups and the grids emptied (the recess duty table stays).
+    void VaciarTabla();
+    // The entry of one teacher of a duty, meeting or complementary activity: alone in its chain,
+    // in the activity's own row.
+    ENTRADACOLOCACION EntradaDeActividad(int tipo, int indice, Ref profesor, Ref tarea,
+                                         int subMarco, int fila, int pseudo, int periodo) const;
     void RellenarEntradaGuardia(const DHGUAR& guardia, int indice, Ref profesor, int fila,
                                 int pseudo, int periodo);
     void AnadirEntradasReuniones(int filaInicial, int pseudoInicial);
