@@ -16,7 +16,7 @@
 #include "platform/error.h"
 #include "platform/files.h"
 #include "tests/common/archivos.h"
-#include "tests/common/especiales.h"
+#include "tests/common/no_regulares.h"
 
 namespace {
 
@@ -455,9 +455,9 @@ TEST_F(FicheroHorario, AFailedWriteLeavesThePreviousFileWholeAndNoOtherFile) {
 }
 
 TEST_F(FicheroHorario, AnOutputThatIsNoRegularFileIsRefusedAndLeftInPlace) {
-    prueba::CarpetaAislada carpeta("krttoies_especiales");
-    const auto especiales = prueba::CrearArchivosEspeciales(carpeta.Ruta());
-    for (const std::string& ruta : especiales) {
+    prueba::CarpetaAislada carpeta("krttoies_no_regulares");
+    const auto noRegulares = prueba::CrearArchivosNoRegulares(carpeta.Ruta());
+    for (const std::string& ruta : noRegulares) {
         const std::string tipo = prueba::TipoDeArchivo(ruta);
         error.clear();
         EXPECT_EQ(escritor.EscribirFicheroIes(ruta.c_str(), error, *d), 0) << ruta;
@@ -465,7 +465,7 @@ TEST_F(FicheroHorario, AnOutputThatIsNoRegularFileIsRefusedAndLeftInPlace) {
                              plataforma::TextoDeError(plataforma::codigo::AccesoDenegado));
         EXPECT_EQ(prueba::TipoDeArchivo(ruta), tipo) << ruta;
     }
-    EXPECT_EQ(carpeta.Nombres().size(), especiales.size());
+    EXPECT_EQ(carpeta.Nombres().size(), noRegulares.size());
 }
 
 } // namespace

@@ -9,7 +9,7 @@
 #include "iesfiles/lector_ies.h"
 #include "model/textos.h"
 #include "platform/error.h"
-#include "tests/common/especiales.h"
+#include "tests/common/no_regulares.h"
 #include "tests/iesfiles/generador.h"
 
 namespace {
@@ -213,7 +213,7 @@ TEST(LectorIes, MissingFile) {
 }
 
 TEST(LectorIes, OnlyARegularFileIsReadAndNothingWaitsForData) {
-    prueba::CarpetaAislada carpeta("iestokrt_especiales");
+    prueba::CarpetaAislada carpeta("iestokrt_no_regulares");
     const std::string fifo = carpeta.En("iestokrt.dat");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     for (const std::string& ruta : {fifo, std::string("/dev/zero"), carpeta.Ruta()}) {

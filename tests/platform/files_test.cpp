@@ -10,7 +10,7 @@
 #include "platform/error.h"
 #include "platform/files.h"
 #include "tests/common/archivos.h"
-#include "tests/common/especiales.h"
+#include "tests/common/no_regulares.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "ayuda.h"
 #include "platform/error.h"
 #include "platform/files.h"
-#include "tests/common/especiales.h"
+#include "tests/common/no_regulares.h"
 #include "xmlwriter/exportador.h"
 
 namespace {
@@ -78,16 +78,16 @@ TEST(ArchivoDocumento, AFailedWriteLeavesThePreviousDocumentWholeAndNoOtherFile)
 
 TEST(ArchivoDocumento, AnOutputThatIsNoRegularFileIsRefusedAndLeftInPlace) {
     auto d = prueba::ModeloPreparado(0);
-    prueba::CarpetaAislada carpeta("documento_especiales");
-    const auto especiales = prueba::CrearArchivosEspeciales(carpeta.Ruta());
+    prueba::CarpetaAislada carpeta("documento_no_regulares");
+    const auto noRegulares = prueba::CrearArchivosNoRegulares(carpeta.Ruta());
     CExportadorXML x(d.get());
-    for (const std::string& ruta : especiales) {
+    for (const std::string& ruta : noRegulares) {
         const std::string tipo = prueba::TipoDeArchivo(ruta);
         EXPECT_EQ(x.ExportarXML(ruta.c_str(), nullptr, 0), 0) << ruta;
         EXPECT_EQ(plataforma::UltimoError(), plataforma::codigo::AccesoDenegado);
         EXPECT_EQ(prueba::TipoDeArchivo(ruta), tipo) << ruta;
     }
-    EXPECT_EQ(carpeta.Nombres().size(), especiales.size());
+    EXPECT_EQ(carpeta.Nombres().size(), noRegulares.size());
 }
 
 } // namespace

@@ -46,7 +46,7 @@ public:
 // Things that an output path may name and that are not regular files, made in `carpeta`: a
 // folder, a FIFO and, where the test may create one, a character device (the one that is always
 // full, 1:7).
-std::vector<std::string> CrearArchivosEspeciales(const std::string& carpeta);
+std::vector<std::string> CrearArchivosNoRegulares(const std::string& carpeta);
 
 // The file's type and device number as lstat gives them ("" when it does not exist).
 std::string TipoDeArchivo(const std::string& ruta);

@@ -1,4 +1,4 @@
-#include "tests/common/especiales.h"
+#include "tests/common/no_regulares.h"
 
 #include <gtest/gtest.h>
 
@@ -81,7 +81,7 @@ std::uint32_t CarpetaCasiLlena::CodigoEsperado() const {
     return montado_ ? plataforma::codigo::DiscoLleno : plataforma::CodigoDeErrno(EFBIG);
 }
 
-std::vector<std::string> CrearArchivosEspeciales(const std::string& carpeta) {
+std::vector<std::string> CrearArchivosNoRegulares(const std::string& carpeta) {
     std::vector<std::string> v{carpeta + "/carpeta", carpeta + "/fifo"};
     fs::create_directory(v[0]);
     EXPECT_EQ(::mkfifo(v[1].c_str(), 0600), 0);
