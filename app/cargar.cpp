@@ -3,8 +3,6 @@
 #include "app/brenmoor.h"
 #include "app/dialogos.h"
 #include "app/servicios.h"
-#include "model/textos.h"
-#include "platform/error.h"
 #include "platform/sax.h"
 #include "platform/sistema.h"
 #include "platform/text.h"
@@ -18,12 +16,6 @@ namespace {
 
 constexpr const char* kRutaBasePorDefecto = "C:\\RozIva\\Datos";
 constexpr const char* kTablaPorDefecto = "C:\\RozIva\\Datos\\Horarios";
-
-std::string TextoUltimoError() {
-    std::string texto;
-    ObtenerTextoError(plataforma::UltimoError(), texto);
-    return texto;
-}
 
 bool TerminaEnXml(const std::string& ruta) {
     return ruta.size() >= 4 && plataforma::IgualesSinMayusculasAscii(

@@ -1,13 +1,11 @@
 // The import flow: the companion program writes the data file, the model is filled from it and
 // written as an exchange document.
-#include <cstdio>
+#include <cstddef>
 
 #include "app/brenmoor.h"
 #include "app/dialogos.h"
 #include "app/servicios.h"
 #include "iesfiles/lector_ies.h"
-#include "model/textos.h"
-#include "platform/error.h"
 #include "platform/sistema.h"
 #include "platform/text.h"
 #include "resources/cadenas.h"
@@ -25,12 +23,6 @@ constexpr const char* kSistema32Bits =
     "IES2000 que necesariamente ser\xE1 de 32 bits, u otra m\xE1quina de 32 bits con acceso al "
     "servidor.";
 constexpr std::size_t kMaximoRuta = 260;
-
-std::string TextoUltimoError() {
-    std::string texto;
-    ObtenerTextoError(plataforma::UltimoError(), texto);
-    return texto;
-}
 
 } // namespace
 
@@ -58,7 +50,6 @@ std::string CBrenmoorDlg::ObtenerRutaMisDocumentos(const char* nombre) {
     std::string carpeta = m_interfaz.CarpetaDocumentos();
     if (carpeta.size() > kMaximoRuta) carpeta.clear();
     if (nombre == nullptr) return carpeta;
-    if (carpeta.empty()) return nombre;
     const std::string ruta = plataforma::UnirRuta(carpeta, nombre);
     return ruta.size() <= kMaximoRuta ? ruta : carpeta;
 }

@@ -2,8 +2,15 @@
 
 #include <cstdio>
 
+#include "model/textos.h"
 #include "platform/error.h"
 #include "resources/cadenas.h"
+
+std::string TextoUltimoError() {
+    std::string texto;
+    ObtenerTextoError(plataforma::UltimoError(), texto);
+    return texto;
+}
 
 void EjecutarPrograma(plataforma::Interfaz& interfaz, const std::vector<std::string>& argumentos) {
     if (interfaz.IniciarPrograma(argumentos)) return;

@@ -7,6 +7,9 @@
 
 #include "platform/interfaz.h"
 
+// The system's text for the last error (ending with its line break).
+std::string TextoUltimoError();
+
 // Starts the program argumentos[0] with its arguments and returns without waiting. When it
 // cannot be started, says so with the error code in hexadecimal.
 void EjecutarPrograma(plataforma::Interfaz& interfaz, const std::vector<std::string>& argumentos);

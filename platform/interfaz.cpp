@@ -1,22 +1,10 @@
 #include "platform/interfaz.h"
 
-#include <sys/stat.h>
-
 #include "platform/perfil.h"
 #include "platform/proceso.h"
 #include "platform/sistema.h"
-#include "platform/text.h"
 
 namespace plataforma {
-
-namespace {
-
-bool EsCarpeta(const std::string& ruta) {
-    struct stat st {};
-    return !ruta.empty() && ::stat(AnsiAUtf8(ruta).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-} // namespace
 
 bool InicioDeDialogoArchivo(const std::string& nombreInicial, InicioDialogoArchivo& inicio) {
     inicio = {};

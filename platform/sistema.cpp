@@ -21,7 +21,7 @@ std::string Variable(const char* nombre) {
     return valor != nullptr ? valor : "";
 }
 
-bool EsCarpeta(const std::string& rutaUtf8) {
+bool EsCarpetaDelSistema(const std::string& rutaUtf8) {
     struct stat st;
     return ::stat(rutaUtf8.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
@@ -99,7 +99,7 @@ std::string CarpetaTemporal() {
 std::string CarpetaDocumentos() {
     const std::string home = SinBarraFinal(Variable("HOME"));
     const std::string documentos = SinBarraFinal(CarpetaXdgDocumentos(home));
-    if (!documentos.empty() && EsCarpeta(documentos)) return Utf8AAnsi(documentos);
+    if (!documentos.empty() && EsCarpetaDelSistema(documentos)) return Utf8AAnsi(documentos);
     return Utf8AAnsi(home);
 }
 
@@ -114,6 +114,10 @@ std::string UnirRuta(const std::string& carpeta, const std::string& nombre) {
     const char separador = windows ? '\\' : '/';
     if (carpeta.back() == separador) return carpeta + nombre;
     return carpeta + separador + nombre;
+}
+
+bool EsCarpeta(const std::string& ruta) {
+    return !EsRutaConUnidad(ruta) && EsCarpetaDelSistema(AnsiAUtf8(ruta));
 }
 
 bool Existe(const std::string& ruta) {

@@ -26,6 +26,9 @@ bool EsRutaConUnidad(const std::string& ruta);
 // backslash and no "/"), else with "/"; no separator is doubled. An empty folder gives the name.
 std::string UnirRuta(const std::string& carpeta, const std::string& nombre);
 
+// Whether `ruta` names an existing folder; false for a path with a drive.
+bool EsCarpeta(const std::string& ruta);
+
 // Whether a file of any kind exists at `ruta`; false for a path with a drive.
 bool Existe(const std::string& ruta);
 

@@ -10,10 +10,11 @@
 #include "resources/dialogos.h"
 #include "tests/common/archivos.h"
 #include "tests/common/carga.h"
+#include "tests/common/carpeta.h"
+#include "tests/common/entorno.h"
 #include "tests/common/importacion.h"
 #include "tests/common/modelo.h"
 #include "tests/iesfiles/generador.h"
-#include "tests/platform/entorno.h"
 
 namespace {
 
@@ -75,8 +76,8 @@ protected:
         carpeta.Escribir("bin/xdg-open", "#!/bin/sh\n", true);
         entorno.Fijar("PATH", std::string(KRT_COMPANION) + ":" + herramientas + ":/usr/bin:/bin");
         entorno.Fijar("HOME", carpeta.Ruta());
-        entorno.Fijar("ODBCINI", carpeta / "odbc.ini"); // absent unless a test writes it
-        entorno.Fijar("VADREL_ARGS", carpeta / "argumentos");
+        entorno.Fijar("ODBCINI", carpeta.En("odbc.ini")); // absent unless a test writes it
+        entorno.Fijar("VADREL_ARGS", carpeta.En("argumentos"));
         entorno.Fijar("VADREL_DATOS", nullptr);
         entorno.Fijar("VADREL_COPIA", nullptr);
         entorno.Fijar("VADREL_SALIDA", nullptr);
@@ -85,7 +86,7 @@ protected:
 
     std::vector<std::string> Argumentos() {
         std::vector<std::string> v;
-        std::istringstream s(LeerArchivo(carpeta / "argumentos"));
+        std::istringstream s(LeerArchivo(carpeta.En("argumentos")));
         for (std::string l; std::getline(s, l);)
             v.push_back(l);
         return v;
@@ -95,7 +96,7 @@ protected:
     }
     std::string Companero() const { return std::string(KRT_COMPANION) + "/vadrel.exe"; }
 
-    prueba::CarpetaDePrueba carpeta;
+    prueba::CarpetaAislada carpeta;
     prueba::Entorno entorno;
     prueba::InterfazGuionada ui;
     // The libraries' questions reach the same script, as on the screen.
@@ -113,7 +114,7 @@ TEST_F(Flujos, ImportCancelledTouchesNothing) {
     EXPECT_EQ(ui.dialogos[0].textos[IDC_RUTA], "c:\\roziva\\datos");
     EXPECT_EQ(ui.dialogos[0].textos[IDC_CURSO], "2024");
     EXPECT_FALSE(std::filesystem::exists(ui.temporal + "iestokrt.dat"));
-    EXPECT_FALSE(std::filesystem::exists(carpeta / "argumentos"));
+    EXPECT_FALSE(std::filesystem::exists(carpeta.En("argumentos")));
     EXPECT_TRUE(ui.mensajes.empty());
 }
 
@@ -154,7 +155,7 @@ TEST_F(Flujos, ImportOfACutDataFileShowsTheLogThenTheSection) {
     f.Departamento("MAT", "Matematicas").Grupo("1A", "1ESO", "Primero A");
     f.Materia("Matematicas", "M1", "MAT", "MAT");
     carpeta.Escribir("cortado.dat", f.Hasta(prueba::MATERIAS));
-    entorno.Fijar("VADREL_DATOS", carpeta / "cortado.dat");
+    entorno.Fijar("VADREL_DATOS", carpeta.En("cortado.dat"));
     ui.pasos = {{kIdOk, {}}};
     dlg.OnBnClickedImportar();
     ASSERT_EQ(ui.eventos.size(), 3u);
@@ -170,7 +171,7 @@ TEST_F(Flujos, ImportWritesTheDocumentTheLibraryPathWrites) {
 
     // The library path: the same data file read and written without the flow.
     std::string error;
-    ASSERT_EQ(prueba::ImportarArchivo(datos, carpeta / "esperado.xml", error), 1) << error;
+    ASSERT_EQ(prueba::ImportarArchivo(datos, carpeta.En("esperado.xml"), error), 1) << error;
 
     const std::string destino = ui.documentos + "/horario.XML";
     ui.pasos = {{kIdOk, {}}};
@@ -182,7 +183,7 @@ TEST_F(Flujos, ImportWritesTheDocumentTheLibraryPathWrites) {
     EXPECT_EQ(p.nombreInicial, ui.documentos + "/planificador.xml");
     EXPECT_EQ(p.extensionPorDefecto, "xml");
     EXPECT_EQ(p.filtro, "All (*.*)|*.*|XML files|*.xml||");
-    EXPECT_EQ(LeerArchivo(destino), LeerArchivo(carpeta / "esperado.xml"));
+    EXPECT_EQ(LeerArchivo(destino), LeerArchivo(carpeta.En("esperado.xml")));
     ASSERT_EQ(ui.mensajes.size(), 1u);
     EXPECT_EQ(ui.mensajes[0].texto, "Se ha creado el archivo:\n" + destino);
     EXPECT_EQ(ui.mensajes[0].icono, Icono::Informacion);
@@ -214,7 +215,7 @@ TEST_F(Flujos, ImportSaveDialogOutcomes) {
     EXPECT_TRUE(ui.mensajes.empty());
 
     // A document that cannot be written is reported with its path, never as created.
-    const std::string imposible = carpeta / "no-existe/horario.xml";
+    const std::string imposible = carpeta.En("no-existe/horario.xml");
     importar(Elegido(imposible));
     ASSERT_EQ(ui.mensajes.size(), 1u);
     const std::string& texto = ui.mensajes[0].texto;
@@ -224,7 +225,7 @@ TEST_F(Flujos, ImportSaveDialogOutcomes) {
 }
 
 TEST_F(Flujos, ImportGoesOnWithTheLongPathWhenTheShortOneFails) {
-    ui.temporal = carpeta / "no-existe/"; // the data file cannot even be created
+    ui.temporal = carpeta.En("no-existe/"); // the data file cannot even be created
     ui.pasos = {{kIdOk, {}}};
     dlg.OnBnClickedImportar();
     ASSERT_GE(ui.mensajes.size(), 1u);
@@ -254,7 +255,7 @@ TEST_F(Flujos, LoadOpenDialogAndDocumentFailures) {
     EXPECT_EQ(ui.dialogosArchivo[0].filtro, "Archivos XML (*.xml)|*.xml|Todos (*.*)|*.*||");
     EXPECT_TRUE(ui.mensajes.empty());
 
-    ui.archivos = {Elegido(carpeta / "horario.txt")};
+    ui.archivos = {Elegido(carpeta.En("horario.txt"))};
     dlg.OnBnClickedCargar();
     ASSERT_EQ(ui.mensajes.size(), 1u);
     EXPECT_EQ(ui.mensajes[0].icono, Icono::Exclamacion);
@@ -300,22 +301,22 @@ TEST_F(Flujos, LoadTransferDialogDefaultsAndCancel) {
 
 TEST_F(Flujos, LoadHandsTheLibraryPathsTimetableFileToTheCompanion) {
     // The library path: the document read and the timetable file written without the flow.
-    const prueba::Carga esperada = prueba::CargarHorario(kSolucion, carpeta / "esperado.dat");
+    const prueba::Carga esperada = prueba::CargarHorario(kSolucion, carpeta.En("esperado.dat"));
     ASSERT_EQ(esperada.escrito, 1) << esperada.mensaje << esperada.error;
-    ASSERT_FALSE(LeerArchivo(carpeta / "esperado.dat").empty());
+    ASSERT_FALSE(LeerArchivo(carpeta.En("esperado.dat")).empty());
 
     // An existing table in a folder with a blank: no question, left as it was.
     const std::string base = carpeta.Ruta() + "/ies datos";
     std::filesystem::create_directories(base);
     carpeta.Escribir("ies datos/Horarios.db", "tabla");
     BaseDeDatos(base);
-    entorno.Fijar("VADREL_COPIA", carpeta / "recibido.dat");
+    entorno.Fijar("VADREL_COPIA", carpeta.En("recibido.dat"));
     ui.archivos = {Elegido(kSolucion)};
     ui.pasos = {{kIdOk, {}}};
     dlg.OnBnClickedCargar();
     EXPECT_EQ(Argumentos(), (std::vector<std::string>{base + "/Horarios", "2025",
                                                       ui.temporal + "krttoies.dat", "X", "S"}));
-    EXPECT_EQ(LeerArchivo(carpeta / "recibido.dat"), LeerArchivo(carpeta / "esperado.dat"));
+    EXPECT_EQ(LeerArchivo(carpeta.En("recibido.dat")), LeerArchivo(carpeta.En("esperado.dat")));
     EXPECT_EQ(LeerArchivo(base + "/Horarios.db"), "tabla");
     ASSERT_EQ(ui.mensajes.size(), 1u);
     EXPECT_EQ(ui.mensajes[0].texto, "Se ha transferido el horario a la base de datos");
@@ -363,7 +364,7 @@ TEST_F(Flujos, LoadMissingTableQuestion) {
     EXPECT_EQ(ui.mensajes[0].botones, plataforma::Botones::AceptarCancelar);
     EXPECT_TRUE(std::filesystem::exists(ui.temporal + "krttoies.dat"));
     EXPECT_FALSE(std::filesystem::exists(base + "/Horarios.db"));
-    EXPECT_FALSE(std::filesystem::exists(carpeta / "argumentos"));
+    EXPECT_FALSE(std::filesystem::exists(carpeta.En("argumentos")));
 
     // OK: an empty table, the warning about it, then the run.
     ui.mensajes.clear();
@@ -387,7 +388,7 @@ TEST_F(Flujos, LoadDefaultWindowsTableCannotBeCreatedHere) {
     // The question, the short path's failure, then the flow's failure.
     EXPECT_EQ(ui.mensajes[1].texto, TextoError(plataforma::UltimoError()));
     EXPECT_EQ(ui.mensajes[2].texto, TextoError(plataforma::UltimoError()) + "\nError!");
-    EXPECT_FALSE(std::filesystem::exists(carpeta / "argumentos"));
+    EXPECT_FALSE(std::filesystem::exists(carpeta.En("argumentos")));
     for (const auto& e : std::filesystem::directory_iterator(carpeta.Ruta()))
         EXPECT_EQ(e.path().filename().string().find("C:"), std::string::npos);
 }
@@ -407,18 +408,18 @@ TEST_F(Flujos, LoadStopsSilentlyOrWithThePlainBoxWhenTheTimetableFileIsNotWritte
     dlg.OnBnClickedCargar();
     ASSERT_EQ(ui.mensajes.size(), 1u);
     EXPECT_EQ(ui.mensajes[0].botones, plataforma::Botones::SiNoCancelar);
-    EXPECT_FALSE(std::filesystem::exists(carpeta / "argumentos"));
+    EXPECT_FALSE(std::filesystem::exists(carpeta.En("argumentos")));
 
     // A temporary folder that does not exist: the writer's text in a box without icon.
     ui.mensajes.clear();
-    ui.temporal = carpeta / "no-existe/";
+    ui.temporal = carpeta.En("no-existe/");
     ui.archivos = {Elegido(kSolucion)};
     ui.pasos = {{kIdOk, {}}};
     dlg.OnBnClickedCargar();
     ASSERT_EQ(ui.mensajes.size(), 1u);
     EXPECT_EQ(ui.mensajes[0].texto.rfind("FICHERO DE DATOS\n", 0), 0u);
     EXPECT_EQ(ui.mensajes[0].icono, Icono::Ninguno);
-    EXPECT_FALSE(std::filesystem::exists(carpeta / "argumentos"));
+    EXPECT_FALSE(std::filesystem::exists(carpeta.En("argumentos")));
 }
 
 TEST_F(Flujos, LoadOfADocumentWithoutTimetableRunsNothing) {
@@ -431,7 +432,7 @@ TEST_F(Flujos, LoadOfADocumentWithoutTimetableRunsNothing) {
     EXPECT_EQ(ui.mensajes[0].texto,
               "El horario no contiene actividades colocadas; no se ha transferido nada.");
     EXPECT_EQ(ui.mensajes[0].icono, Icono::Informacion);
-    EXPECT_FALSE(std::filesystem::exists(carpeta / "argumentos"));
+    EXPECT_FALSE(std::filesystem::exists(carpeta.En("argumentos")));
 }
 
 } // namespace

@@ -12,7 +12,8 @@
 #include "resources/cadenas.h"
 #include "resources/dialogos.h"
 #include "resources/imagenes.h"
-#include "tests/platform/entorno.h"
+#include "tests/common/carpeta.h"
+#include "tests/common/entorno.h"
 
 namespace {
 
@@ -20,15 +21,12 @@ using namespace recursos;
 using plataforma::Icono;
 using prueba::InterfazGuionada;
 
-// The prompt shown when the controls hold `textos` and the user presses OK; "" when accepted.
+// The prompt shown when the controls hold `cambios` and the user presses OK; "" when accepted.
 std::string Aviso(plataforma::CDialogo& d, std::map<int, std::string> cambios) {
-    std::map<int, std::string> textos = plataforma::TextosIniciales(d);
-    for (const auto& [id, t] : cambios)
-        textos[id] = t;
-    std::string aviso;
-    int control = 0;
-    plataforma::ValidarDialogo(d, textos, aviso, control);
-    return aviso;
+    InterfazGuionada ui;
+    ui.pasos = {{plataforma::kIdOk, std::move(cambios)}};
+    ui.Modal(d);
+    return ui.dialogos.back().aviso;
 }
 
 TEST(Dialogos, YearAndPathBoundsOfBothDialogs) {
@@ -159,7 +157,7 @@ TEST(DialogoPrincipal, AboutBoxHelpLinksAndWindowMenu) {
 }
 
 TEST(Servicios, LogViewerAndStartFailure) {
-    prueba::CarpetaDePrueba carpeta;
+    prueba::CarpetaAislada carpeta;
     prueba::Entorno entorno;
     entorno.Fijar("PATH", carpeta.Ruta());
     InterfazGuionada ui;

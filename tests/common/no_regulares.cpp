@@ -20,28 +20,6 @@ namespace fs = std::filesystem;
 
 namespace prueba {
 
-CarpetaAislada::CarpetaAislada(const std::string& nombre)
-    : base_(::testing::TempDir() + nombre + "." + std::to_string(::getpid())) {
-    fs::remove_all(base_);
-    fs::create_directories(base_);
-    ruta_ = base_ + "/salida";
-    fs::create_directory(ruta_);
-}
-
-CarpetaAislada::~CarpetaAislada() {
-    if (montado_) ::umount2(base_.c_str(), MNT_DETACH);
-    std::error_code e;
-    fs::remove_all(base_, e);
-}
-
-std::vector<std::string> CarpetaAislada::Nombres() const {
-    std::vector<std::string> v;
-    for (const auto& e : fs::directory_iterator(ruta_))
-        v.push_back(e.path().filename().string());
-    std::sort(v.begin(), v.end());
-    return v;
-}
-
 CarpetaCasiLlena::CarpetaCasiLlena(const std::string& nombre) : CarpetaAislada(nombre) {
     if (::geteuid() != 0) return;
     if (::mount("tmpfs", base_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, "size=256k") != 0) return;

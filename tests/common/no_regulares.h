@@ -2,30 +2,14 @@
 // fail midway, files that are not regular files, and the listing of a folder.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "tests/common/carpeta.h"
+
 namespace prueba {
-
-// A fresh, empty folder for one test, removed with everything in it at the end.
-class CarpetaAislada {
-public:
-    explicit CarpetaAislada(const std::string& nombre);
-    ~CarpetaAislada();
-    CarpetaAislada(const CarpetaAislada&) = delete;
-    CarpetaAislada& operator=(const CarpetaAislada&) = delete;
-
-    const std::string& Ruta() const { return ruta_; }
-    // `nombre` inside the folder.
-    std::string En(const std::string& nombre) const { return ruta_ + "/" + nombre; }
-    // The names in the folder, hidden ones included, sorted.
-    std::vector<std::string> Nombres() const;
-
-protected:
-    std::string base_, ruta_;
-    bool montado_ = false;
-};
 
 // A folder where a file can take one page (4096 bytes) and then its writes fail. When the test
 // may mount file systems, the folder lies on a small tmpfs filled up by a file outside it, and

@@ -14,12 +14,8 @@
 
 namespace {
 
-std::string RutaTemporal(const char* nombre) {
-    return ::testing::TempDir() + nombre + std::to_string(::getpid());
-}
-
 TEST(Archivos, RecordsReadWithZeroFilledShortLastRecordAndFixedEndCode) {
-    const std::string ruta = RutaTemporal("registros");
+    const std::string ruta = prueba::RutaTemporal("registros");
     int fd = plataforma::CrearParaEscribir(ruta.c_str());
     ASSERT_GE(fd, 0);
     ASSERT_TRUE(plataforma::EscribirTodo(fd, "abcdefg", 7));
@@ -50,7 +46,7 @@ TEST(Archivos, FailuresSetTheLastErrorAndSuccessesKeepIt) {
     EXPECT_EQ(plataforma::AbrirParaLeer((::testing::TempDir() + "missing.dat").c_str()), -1);
     EXPECT_EQ(plataforma::UltimoError(), plataforma::codigo::ArchivoNoEncontrado);
     EXPECT_EQ(plataforma::CrearParaEscribir("/nonexistent/dir/out.dat"), -1);
-    const std::string ruta = RutaTemporal("ok");
+    const std::string ruta = prueba::RutaTemporal("ok");
     const int fd = plataforma::CrearParaEscribir(ruta.c_str());
     ASSERT_GE(fd, 0);
     EXPECT_TRUE(plataforma::Cerrar(fd));
@@ -109,11 +105,11 @@ namespace {
 // A folder called "Año" on disk (its name in UTF-8) is "A\xF1o" inside the program: every file
 // service finds, reads, writes, replaces and removes files there.
 TEST(Archivos, PathsOfTheProgramReachTheSystemInUtf8) {
-    const std::string carpeta = RutaTemporal("acentos");
-    const std::string enDisco = carpeta + "/A\xC3\xB1o";
-    ASSERT_EQ(::mkdir(carpeta.c_str(), 0755), 0);
+    prueba::CarpetaAislada carpeta("acentos");
+    const std::string enDisco = carpeta.En("A\xC3\xB1o");
     ASSERT_EQ(::mkdir(enDisco.c_str(), 0755), 0);
-    const std::string ruta = carpeta + "/A\xF1o/horario.dat";
+    const std::string ruta = carpeta.En("A\xF1o/horario.dat");
+    const std::string otro = carpeta.En("A\xF1o/otro");
 
     plataforma::ArchivoDeReemplazo nuevo;
     int fd = nuevo.Crear(ruta.c_str());
@@ -125,13 +121,12 @@ TEST(Archivos, PathsOfTheProgramReachTheSystemInUtf8) {
     std::string contenido;
     EXPECT_TRUE(plataforma::LeerArchivoEntero(ruta.c_str(), contenido));
     EXPECT_EQ(contenido, "abc");
-    fd = plataforma::CrearParaEscribir((carpeta + "/A\xF1o/otro").c_str());
+    fd = plataforma::CrearParaEscribir(otro.c_str());
     ASSERT_GE(fd, 0);
     EXPECT_TRUE(plataforma::Cerrar(fd));
-    EXPECT_TRUE(plataforma::BorrarArchivo((carpeta + "/A\xF1o/otro").c_str()));
+    EXPECT_TRUE(plataforma::BorrarArchivo(otro.c_str()));
     EXPECT_TRUE(plataforma::BorrarArchivo(ruta.c_str()));
-    EXPECT_EQ(::rmdir(enDisco.c_str()), 0);
-    EXPECT_EQ(::rmdir(carpeta.c_str()), 0);
+    EXPECT_EQ(::rmdir(enDisco.c_str()), 0); // nothing left in it
 }
 
 } // namespace

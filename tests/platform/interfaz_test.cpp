@@ -1,16 +1,17 @@
 #include <gtest/gtest.h>
 
 #include "platform/interfaz.h"
-#include "tests/platform/entorno.h"
+#include "tests/common/carpeta.h"
+#include "tests/common/entorno.h"
 
 namespace {
 
 using namespace plataforma;
 
 TEST(DialogoArchivo, InitialNameFilterAndChosenName) {
-    prueba::CarpetaDePrueba carpeta;
+    prueba::CarpetaAislada carpeta;
     InicioDialogoArchivo inicio;
-    ASSERT_TRUE(InicioDeDialogoArchivo(carpeta / "Horario.xml", inicio));
+    ASSERT_TRUE(InicioDeDialogoArchivo(carpeta.En("Horario.xml"), inicio));
     EXPECT_EQ(inicio.carpeta, carpeta.Ruta());
     EXPECT_EQ(inicio.archivo, "Horario.xml");
     ASSERT_TRUE(InicioDeDialogoArchivo(carpeta.Ruta(), inicio)); // a folder alone
@@ -18,7 +19,7 @@ TEST(DialogoArchivo, InitialNameFilterAndChosenName) {
     EXPECT_EQ(inicio.archivo, "");
     ASSERT_TRUE(InicioDeDialogoArchivo("planificador.xml", inicio));
     EXPECT_EQ(inicio.archivo, "planificador.xml");
-    EXPECT_FALSE(InicioDeDialogoArchivo(carpeta / "no-existe/Horario.xml", inicio));
+    EXPECT_FALSE(InicioDeDialogoArchivo(carpeta.En("no-existe/Horario.xml"), inicio));
 
     EXPECT_EQ(FiltroDeDialogo("All (*.*)|*.*|XML files|*.xml||"), "All (*.*)|*.*|XML files|*.xml");
     EXPECT_EQ(FiltroDeDialogo(""), "");

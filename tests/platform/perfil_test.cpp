@@ -2,14 +2,15 @@
 
 #include "platform/error.h"
 #include "platform/sistema.h"
-#include "tests/platform/entorno.h"
+#include "tests/common/carpeta.h"
+#include "tests/common/entorno.h"
 
 #include <gtest/gtest.h>
 
 using namespace plataforma;
 
 TEST(Perfil, SectionsKeysAndValuesAsTheProfileServiceReadsThem) {
-    prueba::CarpetaDePrueba d;
+    prueba::CarpetaAislada d;
     const std::string larga(300, 'x');
     const std::string ini = d.Escribir("odbc.ini", "; comment\r\n"
                                                    "# Database=comment\r\n"
@@ -43,14 +44,14 @@ TEST(Perfil, SectionsKeysAndValuesAsTheProfileServiceReadsThem) {
     EXPECT_EQ(leer("QEDBF", "SoloOtra"), "def");
     EXPECT_EQ(leer("QEDBF", "Falta"), "def");
     EXPECT_EQ(leer("Falta", "Database"), "def");
-    EXPECT_EQ(LeerPerfilDe(d / "falta.ini", "QEDBF", "Database", "c:\\roziva\\datos"),
+    EXPECT_EQ(LeerPerfilDe(d.En("falta.ini"), "QEDBF", "Database", "c:\\roziva\\datos"),
               "c:\\roziva\\datos");
     EXPECT_EQ(LeerPerfilDe("C:\\Windows\\odbc.ini", "QEDBF", "Database", "def"), "def");
     EXPECT_EQ(LeerPerfilDe(d.Ruta(), "QEDBF", "Database", "def"), "def"); // a folder
 }
 
 TEST(Perfil, OdbcIniComesFromOdbciniThenHomeThenEtc) {
-    prueba::CarpetaDePrueba d, home, vacia;
+    prueba::CarpetaAislada d, home, vacia;
     const std::string propio = d.Escribir("propio.ini", "[QEDBF]\nDatabase=/propio\n");
     const std::string deHome = home.Escribir(".odbc.ini", "[QEDBF]\nDatabase=/home\n");
     prueba::Entorno entorno;
@@ -59,7 +60,7 @@ TEST(Perfil, OdbcIniComesFromOdbciniThenHomeThenEtc) {
     EXPECT_EQ(RutaOdbcIni(), propio);
     EXPECT_EQ(LeerPerfilOdbc("qedbf", "DATABASE", "def"), "/propio");
 
-    entorno.Fijar("ODBCINI", d / "falta.ini");
+    entorno.Fijar("ODBCINI", d.En("falta.ini"));
     EXPECT_EQ(RutaOdbcIni(), deHome);
     EXPECT_EQ(LeerPerfilOdbc("QEDBF", "Database", "def"), "/home");
 

@@ -2,7 +2,8 @@
 
 #include "platform/error.h"
 #include "tests/common/archivos.h"
-#include "tests/platform/entorno.h"
+#include "tests/common/carpeta.h"
+#include "tests/common/entorno.h"
 
 #include <gtest/gtest.h>
 
@@ -36,8 +37,8 @@ char EstadoDe(pid_t pid) {
 } // namespace
 
 TEST(Proceso, ExitCodesSignalsAndWholeArguments) {
-    prueba::CarpetaDePrueba d;
-    const std::string salida = d / "args.txt";
+    prueba::CarpetaAislada d;
+    const std::string salida = d.En("args.txt");
     const std::string eco = d.Escribir(
         "eco.sh", "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + salida + "'\n",
         true);
@@ -56,9 +57,9 @@ TEST(Proceso, ExitCodesSignalsAndWholeArguments) {
 }
 
 TEST(Proceso, ProgramsThatCannotStartGiveMinusOneAndTheLastError) {
-    prueba::CarpetaDePrueba d;
+    prueba::CarpetaAislada d;
     FijarUltimoError(codigo::Correcto);
-    EXPECT_EQ(EjecutarYEsperar({d / "vadrel.exe", "x"}), -1);
+    EXPECT_EQ(EjecutarYEsperar({d.En("vadrel.exe"), "x"}), -1);
     EXPECT_EQ(UltimoError(), codigo::ArchivoNoEncontrado);
     EXPECT_EQ(EjecutarYEsperar({d.Escribir("noejec.sh", "#!/bin/sh\nexit 0\n", false)}), -1);
     EXPECT_EQ(UltimoError(), codigo::AccesoDenegado);
@@ -66,7 +67,7 @@ TEST(Proceso, ProgramsThatCannotStartGiveMinusOneAndTheLastError) {
     EXPECT_EQ(EjecutarYEsperar({}), -1);
     EXPECT_NE(UltimoError(), codigo::Correcto);
     FijarUltimoError(codigo::Correcto);
-    EXPECT_FALSE(IniciarPrograma({d / "falta"}));
+    EXPECT_FALSE(IniciarPrograma({d.En("falta")}));
     EXPECT_EQ(UltimoError(), codigo::ArchivoNoEncontrado);
     // A successful run leaves the code alone.
     FijarUltimoError(codigo::DiscoLleno);
@@ -75,8 +76,8 @@ TEST(Proceso, ProgramsThatCannotStartGiveMinusOneAndTheLastError) {
 }
 
 TEST(Proceso, StartedProgramRunsOnInItsOwnGroupAndLeavesNoZombie) {
-    prueba::CarpetaDePrueba d;
-    const std::string pid = d / "pid", listo = d / "listo";
+    prueba::CarpetaAislada d;
+    const std::string pid = d.En("pid"), listo = d.En("listo");
     // Records its pid, then waits (at most ten seconds) for the test to let it end.
     const std::string guion = d.Escribir("espera.sh",
                                          "#!/bin/sh\necho $$ > '" + pid + ".t' && mv '" + pid +
@@ -97,9 +98,9 @@ TEST(Proceso, StartedProgramRunsOnInItsOwnGroupAndLeavesNoZombie) {
 }
 
 TEST(Proceso, SearchPathTakesTheFirstRegularExecutableFile) {
-    prueba::CarpetaDePrueba a, b, c, actual;
+    prueba::CarpetaAislada a, b, c, actual;
     a.Escribir("vadrel.exe", "#!/bin/sh\n", false); // not executable
-    std::filesystem::create_directory(b / "vadrel.exe");
+    std::filesystem::create_directory(b.En("vadrel.exe"));
     const std::string buena = c.Escribir("vadrel.exe", "#!/bin/sh\n", true);
     prueba::Entorno entorno;
     entorno.Fijar("PATH", a.Ruta() + ":" + b.Ruta() + ":" + c.Ruta());

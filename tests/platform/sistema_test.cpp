@@ -2,7 +2,8 @@
 
 #include "platform/error.h"
 #include "tests/common/archivos.h"
-#include "tests/platform/entorno.h"
+#include "tests/common/carpeta.h"
+#include "tests/common/entorno.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ TEST(Sistema, PathsWithADriveNameNoFileHere) {
     EXPECT_FALSE(EsRutaConUnidad("/c:"));
     EXPECT_FALSE(EsRutaConUnidad("C"));
 
-    prueba::CarpetaDePrueba d;
+    prueba::CarpetaAislada d;
     prueba::EnCarpeta en(d.Ruta());
     d.Escribir("C:\\RozIva", "a file of that name in the current folder");
     EXPECT_FALSE(Existe("C:\\RozIva"));
@@ -42,24 +43,24 @@ TEST(Sistema, PathsWithADriveNameNoFileHere) {
 }
 
 TEST(Sistema, FilesCreatedTestedAndShortened) {
-    prueba::CarpetaDePrueba d;
+    prueba::CarpetaAislada d;
     const std::string ruta = d.Escribir("horarios.dbf", "old contents");
     ASSERT_TRUE(CrearArchivoVacio(ruta));
     EXPECT_EQ(prueba::LeerArchivo(ruta), "");
     // Windows-1252 names reach the system as UTF-8.
-    ASSERT_TRUE(CrearArchivoVacio(d / "a\xF1o.dbf"));
-    EXPECT_TRUE(std::filesystem::exists(d / "a\xC3\xB1o.dbf"));
-    EXPECT_TRUE(Existe(d / "a\xF1o.dbf"));
+    ASSERT_TRUE(CrearArchivoVacio(d.En("a\xF1o.dbf")));
+    EXPECT_TRUE(std::filesystem::exists(d.En("a\xC3\xB1o.dbf")));
+    EXPECT_TRUE(Existe(d.En("a\xF1o.dbf")));
 
     std::string corta;
     FijarUltimoError(codigo::DiscoLleno);
-    EXPECT_TRUE(RutaCorta(d / "a\xF1o.dbf", corta));
-    EXPECT_EQ(corta, d / "a\xF1o.dbf");
+    EXPECT_TRUE(RutaCorta(d.En("a\xF1o.dbf"), corta));
+    EXPECT_EQ(corta, d.En("a\xF1o.dbf"));
     EXPECT_EQ(UltimoError(), codigo::DiscoLleno);
-    EXPECT_FALSE(RutaCorta(d / "falta.dbf", corta));
+    EXPECT_FALSE(RutaCorta(d.En("falta.dbf"), corta));
     EXPECT_EQ(UltimoError(), codigo::ArchivoNoEncontrado);
-    EXPECT_FALSE(Existe(d / "falta.dbf"));
-    EXPECT_FALSE(CrearArchivoVacio(d / "falta/x.dbf"));
+    EXPECT_FALSE(Existe(d.En("falta.dbf")));
+    EXPECT_FALSE(CrearArchivoVacio(d.En("falta/x.dbf")));
     EXPECT_EQ(UltimoError(), codigo::RutaNoEncontrada);
 }
 
@@ -77,7 +78,7 @@ TEST(Sistema, TemporaryFolderAndYear) {
 }
 
 TEST(Sistema, DocumentsFolderFromUserDirsElseHome) {
-    prueba::CarpetaDePrueba home, config;
+    prueba::CarpetaAislada home, config;
     prueba::Entorno entorno;
     entorno.Fijar("HOME", home.Ruta() + "/");
     entorno.Fijar("XDG_CONFIG_HOME", nullptr);
@@ -85,20 +86,20 @@ TEST(Sistema, DocumentsFolderFromUserDirsElseHome) {
     EXPECT_EQ(CarpetaDocumentos(), home.Ruta());
     EXPECT_EQ(UltimoError(), codigo::DiscoLleno);
 
-    std::filesystem::create_directory(home / ".config");
+    std::filesystem::create_directory(home.En(".config"));
     home.Escribir(".config/user-dirs.dirs", "# written by xdg-user-dirs-update\n"
                                             "XDG_DESKTOP_DIR=\"$HOME/Escritorio\"\n"
                                             "XDG_DOCUMENTS_DIR=\"$HOME/Documentos\"\n");
     EXPECT_EQ(CarpetaDocumentos(), home.Ruta()); // the folder does not exist
-    std::filesystem::create_directory(home / "Documentos");
-    EXPECT_EQ(CarpetaDocumentos(), home / "Documentos");
+    std::filesystem::create_directory(home.En("Documentos"));
+    EXPECT_EQ(CarpetaDocumentos(), home.En("Documentos"));
 
     // $XDG_CONFIG_HOME in place of ~/.config; an absolute path, not UTF-8 inside the program.
-    std::filesystem::create_directory(config / "Docs \xC3\xB1");
+    std::filesystem::create_directory(config.En("Docs \xC3\xB1"));
     config.Escribir("user-dirs.dirs",
-                    "XDG_DOCUMENTS_DIR=\"" + (config / "Docs \xC3\xB1/") + "\"\n");
+                    "XDG_DOCUMENTS_DIR=\"" + (config.En("Docs \xC3\xB1/")) + "\"\n");
     entorno.Fijar("XDG_CONFIG_HOME", config.Ruta());
-    EXPECT_EQ(CarpetaDocumentos(), config / "Docs \xF1");
+    EXPECT_EQ(CarpetaDocumentos(), config.En("Docs \xF1"));
 
     entorno.Fijar("XDG_CONFIG_HOME", nullptr);
     entorno.Fijar("HOME", nullptr);

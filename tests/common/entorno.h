@@ -1,16 +1,12 @@
-// Test helpers of the platform tests: environment variables set for one test and put back
-// afterwards, and a temporary folder removed with its contents.
+// Environment variables set for one test and put back afterwards, and the current folder
+// changed for one test.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace prueba {
@@ -43,36 +39,6 @@ public:
 
 private:
     std::vector<std::pair<std::string, std::optional<std::string>>> guardadas_;
-};
-
-// A fresh folder under the test runner's temporary folder; the path ends without "/".
-class CarpetaDePrueba {
-public:
-    CarpetaDePrueba() {
-        std::string plantilla = ::testing::TempDir() + "plat_XXXXXX";
-        if (::mkdtemp(plantilla.data()) != nullptr) ruta_ = plantilla;
-        EXPECT_FALSE(ruta_.empty());
-    }
-    ~CarpetaDePrueba() {
-        std::error_code e;
-        if (!ruta_.empty()) std::filesystem::remove_all(ruta_, e);
-    }
-    CarpetaDePrueba(const CarpetaDePrueba&) = delete;
-    CarpetaDePrueba& operator=(const CarpetaDePrueba&) = delete;
-    const std::string& Ruta() const { return ruta_; }
-    std::string operator/(const std::string& nombre) const { return ruta_ + "/" + nombre; }
-
-    // Writes a file below the folder (mode 0755 when `ejecutable`) and returns its path.
-    std::string Escribir(const std::string& nombre, const std::string& contenido,
-                         bool ejecutable = false) const {
-        const std::string ruta = *this / nombre;
-        std::ofstream(ruta, std::ios::binary) << contenido;
-        ::chmod(ruta.c_str(), ejecutable ? 0755 : 0644);
-        return ruta;
-    }
-
-private:
-    std::string ruta_;
 };
 
 // Makes `carpeta` the current folder; the destructor goes back to the previous one.
