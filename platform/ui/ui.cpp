@@ -1,5 +1,7 @@
 #include "platform/ui/ui.h"
 
+#include <algorithm>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -14,7 +16,7 @@
 #include <wx/init.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
-#include <wx/spinbutt.h>
+#include <wx/settings.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -71,6 +73,44 @@ wxString Ajustar(wxWindow* ventana, const wxString& texto, int ancho) {
 
 class InterfazPantalla;
 
+// Up-down arrows at the small size the templates give them (GTK's own spin buttons are wider
+// than the place): a click on the upper half steps up, on the lower half down.
+class Flechas : public wxControl {
+public:
+    Flechas(wxWindow* padre, wxWindowID id, const wxPoint& lugar, const wxSize& tamano,
+            std::function<void(int)> paso)
+        : wxControl(padre, id, lugar, tamano, wxBORDER_NONE), paso_(std::move(paso)) {
+        Bind(wxEVT_PAINT, [this](wxPaintEvent&) { Pintar(); });
+        Bind(wxEVT_LEFT_DOWN,
+             [this](wxMouseEvent& e) { paso_(e.GetY() < GetClientSize().y / 2 ? 1 : -1); });
+    }
+
+private:
+    void Pintar() {
+        wxPaintDC dc(this);
+        const wxSize t = GetClientSize();
+        const int mitad = t.y / 2;
+        dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
+        dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE)));
+        dc.DrawRectangle(0, 0, t.x, mitad);
+        dc.DrawRectangle(0, mitad, t.x, t.y - mitad);
+        const wxColour texto = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNTEXT);
+        dc.SetPen(wxPen(texto));
+        dc.SetBrush(wxBrush(texto));
+        const int cx = t.x / 2, a = std::max(2, std::min(t.x, mitad) / 4);
+        const wxPoint arriba[] = {
+            {cx - a, mitad / 2 + a / 2}, {cx + a, mitad / 2 + a / 2}, {cx, mitad / 2 - a / 2}};
+        const int centroAbajo = mitad + (t.y - mitad) / 2;
+        const wxPoint abajo[] = {{cx - a, centroAbajo - a / 2},
+                                 {cx + a, centroAbajo - a / 2},
+                                 {cx, centroAbajo + a / 2}};
+        dc.DrawPolygon(3, arriba);
+        dc.DrawPolygon(3, abajo);
+    }
+
+    std::function<void(int)> paso_;
+};
+
 // A modal dialog built from its template.
 class DialogoTabla : public wxDialog, public VentanaDialogo {
 public:
@@ -88,7 +128,8 @@ private:
     void Crear(const recursos::Control& c);
     void Comando(int id);
     void Aceptar();
-    void Flecha(wxSpinEvent& e, int paso);
+    // One step of the up-down control `control` on the number in its edit, within its range.
+    void Flecha(int control, int paso);
     std::map<int, std::string> Textos() const;
     void PonerTextos(const std::map<int, std::string>& textos);
 
@@ -273,13 +314,26 @@ void DialogoTabla::Crear(const recursos::Control& c) {
         static_cast<wxCheckBox*>(w)->SetLabel(Ajustar(this, texto, tamano.GetWidth() - 24));
         break;
     case TipoControl::Flechas: {
-        // Beside its edit, at the size GTK gives its arrows.
-        auto* s = new wxSpinButton(this, id, lugar, wxDefaultSize, wxSP_VERTICAL | wxSP_ARROW_KEYS);
-        if (auto it = controles_.find(companeros_[c.id]); it != controles_.end())
-            s->Move(it->second->GetRect().GetRight() + 4, it->second->GetPosition().y);
-        s->Bind(wxEVT_SPIN_UP, [this](wxSpinEvent& e) { Flecha(e, 1); });
-        s->Bind(wxEVT_SPIN_DOWN, [this](wxSpinEvent& e) { Flecha(e, -1); });
-        w = s;
+        // Inside the right end of its edit, which gives up that width, as on Windows.
+        wxPoint sitio = lugar;
+        wxSize medida = tamano;
+        if (auto it = controles_.find(companeros_[c.id]); it != controles_.end()) {
+            auto* edit = it->second;
+            const wxRect r = edit->GetRect();
+            edit->SetSize(r.width - tamano.x, r.height);
+            sitio = {r.x + r.width - tamano.x, r.y};
+            medida.y = r.height;
+            edit->Bind(wxEVT_KEY_DOWN, [this, cid = c.id](wxKeyEvent& e) {
+                if (e.GetKeyCode() == WXK_UP)
+                    Flecha(cid, 1);
+                else if (e.GetKeyCode() == WXK_DOWN)
+                    Flecha(cid, -1);
+                else
+                    e.Skip();
+            });
+        }
+        w = new Flechas(this, id, sitio, medida,
+                        [this, cid = c.id](int paso) { Flecha(cid, paso); });
         break;
     }
     case TipoControl::Imagen:
@@ -293,22 +347,19 @@ void DialogoTabla::Crear(const recursos::Control& c) {
     if (w != nullptr && c.id > 0) controles_[c.id] = w;
 }
 
-void DialogoTabla::Flecha(wxSpinEvent& e, int paso) {
-    e.Veto(); // the edit holds the value
-    auto it = controles_.find(companeros_[e.GetId()]);
+void DialogoTabla::Flecha(int control, int paso) {
+    auto it = controles_.find(companeros_[control]);
     if (it == controles_.end()) return;
     auto* edit = static_cast<wxTextCtrl*>(it->second);
     long valor = LeerEntero(DePantalla(edit->GetValue()).c_str());
     valor += paso;
-    if (auto r = rangos_.find(e.GetId()); r != rangos_.end())
+    if (auto r = rangos_.find(control); r != rangos_.end())
         valor = std::clamp<long>(valor, r->second.first, r->second.second);
     edit->SetValue(wxString::Format("%ld", valor));
 }
 
 void DialogoTabla::FijarRango(int control, int minimo, int maximo) {
     rangos_[control] = {minimo, maximo};
-    if (auto it = controles_.find(control); it != controles_.end())
-        static_cast<wxSpinButton*>(it->second)->SetRange(minimo, maximo);
 }
 
 void DialogoTabla::FijarImagenesBoton(int control, int normal, int pulsado, double escala) {
